@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build needs, when they are missing.
+set -euo pipefail
+need=()
+command -v cmake >/dev/null 2>&1 || need+=(cmake)
+command -v ninja >/dev/null 2>&1 || need+=(ninja-build)
+command -v g++ >/dev/null 2>&1 || need+=(g++)
+[ -f /usr/include/gtest/gtest.h ] || need+=(libgtest-dev)
+if [ "${#need[@]}" -gt 0 ]; then
+  echo "installing: ${need[*]}" >&2
+  SUDO=""
+  [ "$(id -u)" -eq 0 ] || SUDO=sudo
+  $SUDO apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq "${need[@]}" >&2
+fi

@@ -1,0 +1,8 @@
+// Placeholder until this tool is built: delete this file when the tool lands.
+#include "pending/pending.hpp"
+
+namespace vm {
+
+void vantervt(Console& con) { notAvailable(con); }
+
+}  // namespace vm

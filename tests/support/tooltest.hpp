@@ -1,0 +1,32 @@
+// Support for driving tools in-process: a scratch working directory, scripted answers
+// and helpers to write and read files.
+#pragma once
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+#include <sstream>
+#include <string>
+
+#include "core/console.hpp"
+
+namespace vmtest {
+
+std::string readFile(const std::filesystem::path& p);
+void writeFile(const std::filesystem::path& p, const std::string& content);
+std::string testData(const std::string& relative);
+
+// Each test runs in a fresh scratch folder, which becomes the working directory.
+class ToolTest : public ::testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+
+  // Runs `tool` with the answers given (lines joined by '\n'); returns the console output.
+  std::string run(const std::string& answers, const std::function<void(vm::Console&)>& tool);
+
+  std::filesystem::path dir_;
+  std::filesystem::path oldDir_;
+};
+
+}  // namespace vmtest
