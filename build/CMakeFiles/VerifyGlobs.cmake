@@ -58,6 +58,10 @@ endif()
 # VELMORANT_TESTS at CMakeLists.txt:30 (file)
 file(GLOB_RECURSE NEW_GLOB LIST_DIRECTORIES false "/work/main/tests/*.cpp")
 set(OLD_GLOB
+  "/work/main/tests/core/fmt_test.cpp"
+  "/work/main/tests/core/fortran_vectors_test.cpp"
+  "/work/main/tests/core/lines_test.cpp"
+  "/work/main/tests/core/listin_test.cpp"
   "/work/main/tests/support/tooltest.cpp"
   )
 if(NOT "${NEW_GLOB}" STREQUAL "${OLD_GLOB}")

@@ -2,7 +2,6 @@
 
 #include <charconv>
 #include <cmath>
-#include <cstdlib>
 #include <stdexcept>
 
 namespace vm {
@@ -10,6 +9,13 @@ namespace vm {
 namespace {
 
 void stars(std::string& out, int w) { out.append(static_cast<size_t>(w), '*'); }
+
+// The exponent of to_chars' scientific form: the text from just after the 'e' to `end`.
+int exponentOf(const char* e, const char* end) {
+  int v = 0;
+  std::from_chars(e + (e[1] == '+' ? 2 : 1), end, v);
+  return v;
+}
 
 // Non-finite values as the runtime writes them in a field of width w.
 bool putNonFinite(std::string& out, double v, int w) {
@@ -38,6 +44,11 @@ void putI(std::string& out, long long v, int w, int m) {
   unsigned long long u = v < 0 ? 0ULL - static_cast<unsigned long long>(v) : static_cast<unsigned long long>(v);
   auto r = std::to_chars(buf, buf + sizeof buf, u);
   size_t digits = static_cast<size_t>(r.ptr - buf);
+  if (w == 0) {  // "i0": as wide as the number needs
+    if (v < 0) out += '-';
+    out.append(buf, digits);
+    return;
+  }
   if (m == 0 && v == 0) {
     out.append(static_cast<size_t>(w), ' ');
     return;
@@ -97,7 +108,7 @@ void putE(std::string& out, double v, int w, int d, int e) {
     const char* p = buf;
     for (; p != r.ptr && *p != 'e'; ++p)
       if (*p != '.') mant[nd++] = *p;
-    exp10 = std::atoi(p + 1) + 1;
+    exp10 = exponentOf(p, r.ptr) + 1;
   }
   // Exponent part.
   char ebuf[16];
@@ -175,7 +186,7 @@ void putFreeReal(std::string& out, double v) {
     auto r = std::to_chars(buf, buf + sizeof buf, a, std::chars_format::scientific, 16);
     const char* p = buf;
     while (p != r.ptr && *p != 'e') ++p;
-    exp10 = std::atoi(p + 1);
+    exp10 = exponentOf(p, r.ptr);
     if (exp10 < -1 || exp10 > 16) {
       // Exponent form: d.dddddddddddddddd followed by E, sign and three digits.
       std::string t;
@@ -195,10 +206,12 @@ void putFreeReal(std::string& out, double v) {
   // Fixed form with 17 significant digits in 20 columns, then the 5 blanks of the
   // absent exponent.
   auto r = std::to_chars(buf, buf + sizeof buf, a, std::chars_format::fixed, 16 - exp10);
-  size_t len = static_cast<size_t>(r.ptr - buf) + (neg ? 1 : 0);
+  char* end = r.ptr;
+  if (exp10 == 16) *end++ = '.';  // no decimals left: the point closes the number
+  size_t len = static_cast<size_t>(end - buf) + (neg ? 1 : 0);
   out.append(len < 20 ? 20 - len : 0, ' ');
   if (neg) out += '-';
-  out.append(buf, static_cast<size_t>(r.ptr - buf));
+  out.append(buf, static_cast<size_t>(end - buf));
   out.append(5, ' ');
 }
 
@@ -319,7 +332,7 @@ Format::Format(std::string_view text) : text_(text) {
       case 'i':
         n.op = Op::I;
         n.w = number();
-        if (n.w < 1) badFormat(text, "i without width");
+        if (n.w < 0) badFormat(text, "i without width");
         if (p < text.size() && text[p] == '.') {
           ++p;
           n.d = number();
@@ -341,6 +354,16 @@ Format::Format(std::string_view text) : text_(text) {
       case 'a':
         n.op = Op::A;
         n.w = number();
+        break;
+      case 't':
+        n.op = Op::T;
+        n.repeat = 1;
+        if (p < text.size() && (text[p] | 0x20) == 'r') {
+          ++p;
+          n.op = Op::X;
+        }
+        n.w = number();
+        if (n.w < 1) badFormat(text, "t without a column");
         break;
       default:
         badFormat(text, "unsupported edit descriptor");
@@ -397,6 +420,13 @@ void Format::write(std::string& out, const FmtArg* args, size_t n) const {
         break;
       case Op::X:
         pendingX += static_cast<size_t>(nd.w);
+        ++pos;
+        break;
+      case Op::T:
+        // Tab to a column: only forward positioning is supported.
+        if (rec.size() + pendingX > static_cast<size_t>(nd.w - 1))
+          throw std::logic_error("format " + text_ + ": t cannot move backwards");
+        pendingX = static_cast<size_t>(nd.w - 1) - rec.size();
         ++pos;
         break;
       case Op::Slash:

@@ -81,7 +81,7 @@ class Format {
   void write(std::string& out, const FmtArg* args, size_t n) const;
 
  private:
-  enum class Op { I, F, E, A, X, Slash, Lit, Open, Close };
+  enum class Op { I, F, E, A, X, T, Slash, Lit, Open, Close };
   struct Node {
     explicit Node(Op o) : op(o) {}
     Op op;
