@@ -11,6 +11,7 @@ set(OLD_GLOB
   "/work/main/src/core/lines.cpp"
   "/work/main/src/core/listin.cpp"
   "/work/main/src/core/text.cpp"
+  "/work/main/src/modelout/projector.cpp"
   "/work/main/src/observations/talvo_format.cpp"
   "/work/main/src/observations/talvolist.cpp"
   "/work/main/src/observations/wl2hwm.cpp"
@@ -28,7 +29,6 @@ set(OLD_GLOB
   "/work/main/src/pending/ndbc2talvo.cpp"
   "/work/main/src/pending/noaa2talvo.cpp"
   "/work/main/src/pending/osuextract.cpp"
-  "/work/main/src/pending/projector.cpp"
   "/work/main/src/pending/relocator.cpp"
   "/work/main/src/pending/riverextract.cpp"
   "/work/main/src/pending/slosh2talvo.cpp"
@@ -62,6 +62,9 @@ set(OLD_GLOB
   "/work/main/tests/core/fortran_vectors_test.cpp"
   "/work/main/tests/core/lines_test.cpp"
   "/work/main/tests/core/listin_test.cpp"
+  "/work/main/tests/e2e/executable_test.cpp"
+  "/work/main/tests/observations/stationlist_test.cpp"
+  "/work/main/tests/shell/menu_test.cpp"
   "/work/main/tests/support/tooltest.cpp"
   )
 if(NOT "${NEW_GLOB}" STREQUAL "${OLD_GLOB}")
