@@ -1,0 +1,42 @@
+// Helpers shared by the tools that rewrite observation files line by line: output names
+// built from the input's, left-aligned line buffers, and free-format items read without
+// failing, for lines whose layout decides what a tool does with them.
+#pragma once
+#include <initializer_list>
+#include <string>
+#include <string_view>
+
+#include "core/lines.hpp"
+
+namespace vm {
+
+// The input name without its last six characters (".TALVO"); empty for six or fewer.
+std::string baseName(const std::string& input);
+
+// A derived output name, cut to 120 characters, that must not name any of the run's
+// input files: such a name stops the tool before anything is truncated.
+std::string derivedOutput(const std::string& name, std::initializer_list<const std::string*> inputs);
+
+// A line as a tool holds it in its 120-character buffer, shifted left to its first
+// non-blank character (trailing blanks are not added).
+std::string_view shiftedLine(std::string_view line);
+
+// The first free-format item of a line: a word ending at a blank, comma or slash, or a
+// quoted text without its quotes. Empty when the line holds no item.
+std::string firstWord(std::string_view line);
+
+// Splits a line into at most `max` free-format items without judging them: items are
+// separated by blanks or tabs, or by one comma with optional blanks around it; two
+// commas in a row give an empty item; a slash ends the list. Returns the number found.
+int splitItems(std::string_view line, std::string_view* items, int max);
+
+// True when each of the first n items is an integer that fits 32 bits.
+bool itemsAreInts(const std::string_view* items, int n, int* out);
+
+// The source line: source, time zone and datum, read free-format from line 3 alone.
+struct SourceWords {
+  std::string source, zone, datum;
+};
+SourceWords readSourceWords(std::string_view line, const LineSource* where);
+
+}  // namespace vm
