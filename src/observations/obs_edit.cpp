@@ -3,7 +3,7 @@
 #include <climits>
 
 #include "core/error.hpp"
-#include "core/files.hpp"
+#include "core/fmt.hpp"
 #include "core/listin.hpp"
 #include "core/text.hpp"
 #include "observations/talvo_format.hpp"
@@ -86,6 +86,8 @@ bool itemsAreInts(const std::string_view* items, int n, int* out) {
   return true;
 }
 
+namespace {
+
 SourceWords readSourceWords(std::string_view line, const LineSource* where) {
   SourceWords w;
   readLine(cut(line, kObsLineWidth), where, "the source, time zone and datum words of the source line", w.source,
@@ -94,6 +96,34 @@ SourceWords readSourceWords(std::string_view line, const LineSource* where) {
   w.zone = std::string(cut(w.zone, kObsLineWidth));
   w.datum = std::string(cut(w.datum, kObsLineWidth));
   return w;
+}
+
+}  // namespace
+
+EditHeader readEditHeader(LineSource& in) {
+  EditHeader h;
+  h.kind = std::string(cut(in.need("the kind line (header line 1)"), kObsLineWidth));
+  h.caption = std::string(cut(in.need("the caption line (header line 2)"), kObsLineWidth));
+  h.words = readSourceWords(in.need("the source line (header line 3)"), &in);
+  return h;
+}
+
+void writeEditHeader(OutFile& out, const EditHeader& h) {
+  out.line(rtrim(h.kind));
+  out.line(rtrim(h.caption));
+  out.line(FreeLine().t(rtrim(h.words.source)).t(" ").t(rtrim(h.words.zone)).t(" ").t(rtrim(h.words.datum)).str());
+}
+
+ObsRecord recordAt(const int* date, double value) {
+  ObsRecord r;
+  r.year = date[0];
+  r.month = date[1];
+  r.day = date[2];
+  r.hour = date[3];
+  r.minute = date[4];
+  r.second = date[5];
+  r.value = value;
+  return r;
 }
 
 }  // namespace vm

@@ -6,7 +6,9 @@
 #include <string>
 #include <string_view>
 
+#include "core/files.hpp"
 #include "core/lines.hpp"
+#include "observations/talvo_format.hpp"
 
 namespace vm {
 
@@ -33,10 +35,23 @@ int splitItems(std::string_view line, std::string_view* items, int max);
 // True when each of the first n items is an integer that fits 32 bits.
 bool itemsAreInts(const std::string_view* items, int n, int* out);
 
-// The source line: source, time zone and datum, read free-format from line 3 alone.
+// The source line's words: source, time zone and datum, read free-format from that line
+// alone (a line of fewer words is an error, not a read into the next line).
 struct SourceWords {
   std::string source, zone, datum;
 };
-SourceWords readSourceWords(std::string_view line, const LineSource* where);
+// The header as the adjust and clean tools carry it over: kind and caption lines (cut to
+// 120 characters) and the source line's words. It is written back with the kind and
+// caption lines as plain text without trailing blanks and the source line as a
+// free-format line of its three words with one blank between them.
+struct EditHeader {
+  std::string kind, caption;
+  SourceWords words;
+};
+EditHeader readEditHeader(LineSource& in);
+void writeEditHeader(OutFile& out, const EditHeader& h);
+
+// A record of six date integers and a value.
+ObsRecord recordAt(const int* date, double value);
 
 }  // namespace vm

@@ -37,17 +37,12 @@ std::string normalisedCaption(const std::string& caption) {
 ObsRecord readAdjustable(std::string_view line, const LineSource& in) {
   std::string_view items[7];
   const int n = splitItems(line, items, 7);
-  int date[6] = {0, 0, 0, 0, 0, 0};
-  ObsRecord r;
+  int date[6];
+  double value = 0.0;
   for (int ints = 6; ints >= 4; --ints) {
-    if (n > ints && itemsAreInts(items, ints, date) && parseReal(items[ints], r.value)) {
-      r.year = date[0];
-      r.month = date[1];
-      r.day = date[2];
-      r.hour = date[3];
-      r.minute = date[4];
-      r.second = date[5];
-      return r;
+    if (n > ints && itemsAreInts(items, ints, date) && parseReal(items[ints], value)) {
+      for (int k = ints; k < 6; ++k) date[k] = 0;
+      return recordAt(date, value);
     }
   }
   in.fail("expected year, month, day and hour (and possibly minute and second) followed by a value");
@@ -63,9 +58,9 @@ void talvoadjust(Console& con, const std::string& os) {
   const std::string output = derivedOutput(input + ".A.TALVO", {&input});
 
   FileReader in(input);
-  const std::string kindLine(cut(in.need("the kind line (header line 1)"), kObsLineWidth));
-  std::string caption(cut(in.need("the caption line (header line 2)"), kObsLineWidth));
-  SourceWords words = readSourceWords(in.need("the source line (header line 3)"), &in);
+  EditHeader header = readEditHeader(in);
+  std::string& caption = header.caption;
+  SourceWords& words = header.words;
   caption = normalisedCaption(caption);
 
   con.empty();
@@ -99,9 +94,7 @@ void talvoadjust(Console& con, const std::string& os) {
   }
 
   OutFile out(output);
-  out.line(rtrim(kindLine));
-  out.line(rtrim(caption));
-  out.line(FreeLine().t(rtrim(words.source)).t(" ").t(rtrim(words.zone)).t(" ").t(rtrim(words.datum)).str());
+  writeEditHeader(out, header);
 
   std::string_view ln;
   bool more = in.next(ln);  // a file of three header lines has no stations

@@ -26,18 +26,14 @@ void talvoclean(Console& con, const std::string& os) {
   const std::string output = derivedOutput(baseName(input) + ".C.TALVO", {&input, &flagName});
 
   FileReader in(input);
-  const std::string kindLine(cut(in.need("the kind line (header line 1)"), kObsLineWidth));
-  const std::string caption(cut(in.need("the caption line (header line 2)"), kObsLineWidth));
-  const SourceWords words = readSourceWords(in.need("the source line (header line 3)"), &in);
+  const EditHeader header = readEditHeader(in);
   const CleanFlags flags = [&flagName] {
     FileReader f(flagName);
     return CleanFlags(f);
   }();
 
   OutFile out(output);
-  out.line(rtrim(kindLine));
-  out.line(rtrim(caption));
-  out.line(FreeLine().t(rtrim(words.source)).t(" ").t(rtrim(words.zone)).t(" ").t(rtrim(words.datum)).str());
+  writeEditHeader(out, header);
 
   // Copied lines are left-aligned and padded with blanks to 120 characters.
   const std::string blanks(kObsLineWidth, ' ');
@@ -72,14 +68,7 @@ void talvoclean(Console& con, const std::string& os) {
       Date6 date;
       if (current < dates.size() && leadingDate(s, date) && date == dates[current]) {
         ++current;
-        ObsRecord r;
-        r.year = date[0];
-        r.month = date[1];
-        r.day = date[2];
-        r.hour = date[3];
-        r.minute = date[4];
-        r.second = date[5];
-        out.line(dataLineMissing14(r));
+        out.line(dataLineMissing14(recordAt(date.data(), 0.0)));
       } else {
         copy(s);
       }

@@ -99,6 +99,13 @@ TEST_F(ObsEdit, AdjustTurnsEveryCaptionInMetresIntoTheWaterLevelOne) {
   }
 }
 
+TEST_F(ObsEdit, AdjustFallsBackToFiveIntegersWithTheSecondAtZero) {
+  writeFile("d.TALVO", "k\nc\nA B C\nS 1 2\n2008 1 1 0 30 45 x\n");
+  runTool(pick("d.TALVO") + "9\n", vm::talvoadjust);
+  EXPECT_NE(readFile("d.TALVO.A.TALVO").find("\n   2008      1      1      0     30      0       45.0000\n"),
+            std::string::npos);
+}
+
 TEST_F(ObsEdit, AdjustStopsOnLinesItCannotRead) {
   const std::pair<std::string, std::string> cases[] = {
       {"k\nc\nA B\nS 1 2\n", "e.TALVO, line 3"},                          // a source line of two words
