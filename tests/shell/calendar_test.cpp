@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <utility>
 
 #include "core/error.hpp"
 
@@ -15,34 +16,22 @@ Date shifted(Date d, int shift) {
   return d;
 }
 
-TEST(GetMonthDay, DayOfYearInCommonAndLeapYears) {
-  int m = 0, d = 0;
-  vm::getmonthday(60, 2009, m, d);
-  EXPECT_EQ(m, 3);
-  EXPECT_EQ(d, 1);
-  vm::getmonthday(60, 2008, m, d);
-  EXPECT_EQ(m, 2);
-  EXPECT_EQ(d, 29);
-  vm::getmonthday(1, 2009, m, d);
-  EXPECT_EQ(m, 1);
-  EXPECT_EQ(d, 1);
-  vm::getmonthday(365, 2009, m, d);
-  EXPECT_EQ(m, 12);
-  EXPECT_EQ(d, 31);
-  vm::getmonthday(366, 2009, m, d);  // no check against the year length
-  EXPECT_EQ(m, 12);
-  EXPECT_EQ(d, 32);
-  vm::getmonthday(60, 1900, m, d);  // century years are leap years
-  EXPECT_EQ(m, 2);
-  EXPECT_EQ(d, 29);
+using MonthDay = std::pair<int, int>;
+
+MonthDay monthDay(int dayofyear, int year, int month = 0, int day = 0) {
+  vm::getmonthday(dayofyear, year, month, day);
+  return {month, day};
 }
 
-TEST(GetMonthDay, DayZeroOrBelowLeavesMonthAndDay) {
-  int m = 7, d = 9;
-  vm::getmonthday(0, 2009, m, d);
-  vm::getmonthday(-5, 2009, m, d);
-  EXPECT_EQ(m, 7);
-  EXPECT_EQ(d, 9);
+TEST(GetMonthDay, DayOfYearInCommonAndLeapYears) {
+  EXPECT_EQ(monthDay(60, 2009), MonthDay(3, 1));
+  EXPECT_EQ(monthDay(60, 2008), MonthDay(2, 29));
+  EXPECT_EQ(monthDay(60, 1900), MonthDay(2, 29));  // century years are leap years
+  EXPECT_EQ(monthDay(1, 2009), MonthDay(1, 1));
+  EXPECT_EQ(monthDay(365, 2009), MonthDay(12, 31));
+  EXPECT_EQ(monthDay(366, 2009), MonthDay(12, 32));  // no check against the year length
+  EXPECT_EQ(monthDay(0, 2009, 7, 9), MonthDay(7, 9));  // day 0 or below leaves month and day
+  EXPECT_EQ(monthDay(-5, 2009, 7, 9), MonthDay(7, 9));
 }
 
 TEST(TzConvert, CarriesAcrossYearsAndLeapDays) {
