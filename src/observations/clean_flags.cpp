@@ -18,7 +18,7 @@ CleanFlags::CleanFlags(LineSource& src) {
     Line l;
     l.flag = !s.empty() && s[0] == '2';
     if (l.flag) l.complete = leadingDate(s, l.date);
-    std::string word = firstWord(s);
+    std::string word(rtrim(firstWord(s)));
     if (!word.empty()) firstLine_.try_emplace(std::move(word), lines_.size());
     lines_.push_back(l);
   }
@@ -26,7 +26,7 @@ CleanFlags::CleanFlags(LineSource& src) {
 
 void CleanFlags::datesFor(const std::string& label, std::vector<Date6>& dates) const {
   dates.clear();
-  const auto it = firstLine_.find(std::string(cut(label, kObsLineWidth)));
+  const auto it = firstLine_.find(std::string(rtrim(cut(label, kObsLineWidth))));
   if (it == firstLine_.end()) return;
   for (size_t k = it->second + 1; k < lines_.size() && lines_[k].flag; ++k)
     if (lines_[k].complete) dates.push_back(lines_[k].date);

@@ -31,7 +31,7 @@ std::unordered_map<std::string, int> readKeepFlags(const std::string& name) {
     int flag = 0;
     if (!readLine(ln, &in, "a station label, two numbers and a keep flag", label, ignored1, ignored2, flag))
       in.fail("a slash ends the line before the station label, two numbers and the keep flag are all read");
-    flags[std::string(cut(label, kObsLineWidth))] = flag;
+    flags[std::string(rtrim(cut(label, kObsLineWidth)))] = flag;
   }
   return flags;
 }
@@ -66,7 +66,7 @@ void talvofilter(Console& con, const std::string& os) {
   load(ln);
   for (;;) {
     // A station header: its first word is the label; a blank line has an empty one.
-    const auto it = flags.find(firstWord(buffer));
+    const auto it = flags.find(std::string(rtrim(firstWord(buffer))));
     const bool keep = it == flags.end() || it->second == 1;
     do {
       if (keep) {
