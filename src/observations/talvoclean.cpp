@@ -46,13 +46,13 @@ void talvoclean(Console& con, const std::string& os) {
   std::string_view ln;
   bool more = in.next(ln);  // a file of three header lines has no stations
   while (more) {
-    const std::string_view header = cut(ln, kObsLineWidth);
-    if (trim(header).empty()) {
+    const std::string_view headerLine = cut(ln, kObsLineWidth);
+    if (trim(headerLine).empty()) {
       // A blank line where a station header belongs: a station that no flag names.
       copy({});
       dates.clear();
     } else {
-      const StationHeader h = parseStationHeader(header, &in);
+      const StationHeader h = parseStationHeader(headerLine, &in);
       const std::string line = stationHeaderLine(rtrim(cut(h.label, kObsLineWidth)), h.lat, h.lon);
       con.line(line);
       out.line(line);
