@@ -1,5 +1,5 @@
 // Throughput of the observation editing tools on a large generated observation file.
-// Usage: obsedit_bench [megabytes=500] [folder=/tmp/velmorant-obsedit-bench]
+// Usage: bench_obsedit [megabytes=300] [folder=/tmp/velmorant-obsedit-bench]
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -7,6 +7,7 @@
 #include <sstream>
 #include <string>
 
+#include "bench_util.hpp"
 #include "core/console.hpp"
 #include "core/files.hpp"
 #include "observations/talvo_format.hpp"
@@ -51,22 +52,22 @@ void time(const char* what, const std::string& answers, void (*tool)(vm::Console
   const auto t0 = std::chrono::steady_clock::now();
   tool(c, "unix");
   const double s = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
-  const double mb = static_cast<double>(std::filesystem::file_size(input)) / 1e6;
-  std::printf("%-12s %8.0f MB in %6.2f s  %7.1f MB/s\n", what, mb, s, mb / s);
+  const double bytes = static_cast<double>(std::filesystem::file_size(input));
+  bench::report(what, std::to_string(static_cast<long>(bytes / 1e6)) + " MB observation file", bytes, s);
   std::filesystem::remove(output);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  const double megabytes = argc > 1 ? std::atof(argv[1]) : 500.0;
+  const double megabytes = argc > 1 ? std::atof(argv[1]) : 300.0;
   const std::filesystem::path dir = argc > 2 ? argv[2] : "/tmp/velmorant-obsedit-bench";
   std::filesystem::create_directories(dir);
   std::filesystem::current_path(dir);
   const std::string input = "big.TALVO";
   const auto t0 = std::chrono::steady_clock::now();
   generate(input, megabytes);
-  std::printf("generated %s in %.2f s\n", input.c_str(),
+  std::fprintf(stderr, "generated %s in %.2f s\n", input.c_str(),
               std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count());
   {
     vm::OutFile f("filter.txt");
