@@ -1,8 +1,6 @@
 // Harmonic file decomposition of 10 constituents on a mesh of about 500,000 nodes and
 // 1,000,000 elements: 20 output files of about 2 GB in all. Prints the time of the tool
 // run; everything is generated in a scratch folder that is removed afterwards.
-#include <unistd.h>
-
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
@@ -13,15 +11,12 @@
 #include "core/console.hpp"
 #include "core/files.hpp"
 #include "core/fmt.hpp"
+#include "scratch.hpp"
 #include "tools.hpp"
 
 int main() {
   namespace fs = std::filesystem;
-  std::string tmpl = (fs::temp_directory_path() / "velmorant-bench-XXXXXX").string();
-  if (!::mkdtemp(tmpl.data())) return 1;
-  const fs::path dir = tmpl;
-  const fs::path old = fs::current_path();
-  fs::current_path(dir);
+  const ScratchFolder scratch;
 
   const int side = 708;  // side x side nodes
   const int nfreq = 10;
@@ -78,12 +73,10 @@ int main() {
   auto t2 = std::chrono::steady_clock::now();
   std::uintmax_t written = 0;
   int files = 0;
-  for (const auto& f : fs::directory_iterator(dir))
+  for (const auto& f : fs::directory_iterator(scratch.path()))
     if (f.path().extension() == ".63") written += f.file_size(), ++files;
   std::printf("decompose53: %ld nodes, %ld elements, %d constituents, %d files of %.2f GB: %.2f s (generation %.1f s)\n",
               np, ne, nfreq, files, static_cast<double>(written) / 1e9, std::chrono::duration<double>(t2 - t1).count(),
               std::chrono::duration<double>(t1 - t0).count());
-  fs::current_path(old);
-  fs::remove_all(dir);
   return 0;
 }

@@ -1,8 +1,6 @@
 // TB3307 extraction against a synthetic database of 250,000 nodes and about 500,000
 // elements (data file at full size), for 5,000 open-boundary points. Prints the time of
 // the tool run; the files are generated in a scratch folder that is removed afterwards.
-#include <unistd.h>
-
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
@@ -13,15 +11,12 @@
 #include "core/console.hpp"
 #include "core/files.hpp"
 #include "core/fmt.hpp"
+#include "scratch.hpp"
 #include "tools.hpp"
 
 int main() {
   namespace fs = std::filesystem;
-  std::string tmpl = (fs::temp_directory_path() / "velmorant-bench-XXXXXX").string();
-  if (!::mkdtemp(tmpl.data())) return 1;
-  const fs::path dir = tmpl;
-  const fs::path old = fs::current_path();
-  fs::current_path(dir);
+  const ScratchFolder scratch;
 
   const int side = 500;  // side x side nodes
   const int points = 5000;
@@ -117,7 +112,5 @@ int main() {
   std::printf("tb3307extract: %d points, %ld elements, data file %.1f MB: %.2f s (generation %.1f s)\n", points,
               2L * (side - 1) * (side - 1), static_cast<double>(size) / 1e6,
               std::chrono::duration<double>(t2 - t1).count(), std::chrono::duration<double>(t1 - t0).count());
-  fs::current_path(old);
-  fs::remove_all(dir);
   return 0;
 }

@@ -14,7 +14,7 @@
 #include "core/listin.hpp"
 #include "core/text.hpp"
 #include "forcing/dialogue.hpp"
-#include "mesh/mesh.hpp"
+#include "forcing/grid_announced.hpp"
 #include "tools.hpp"
 
 namespace vm {
@@ -33,9 +33,7 @@ void decompose53(Console& con) {
   con.empty();
   const std::string harmonic = askName(con, "Enter name of Fort.53 File", "the harmonic file name");
   con.empty();
-  con.say(FreeLine().t("START! READING of Global data:  ").t(meshName));
-  const Mesh mesh = readMeshFull(meshName, con);
-  con.say("GRID SUCCESSFULLY READ!");
+  const Mesh mesh = readGridAnnounced(con, meshName);
 
   FileReader in(harmonic, 1 << 22);
   long nfreq = 0;

@@ -1,5 +1,6 @@
 // Small dialogue helpers shared by the boundary forcing tools.
 #pragma once
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -34,5 +35,15 @@ std::string askOutputName(Console& con, std::string_view prompt, std::string_vie
 }
 
 inline std::string hyphens(size_t n) { return std::string(n, '-'); }
+
+// The opening of a tool: an empty line, the title lines between two lines of hyphens, an
+// empty line.
+inline void banner(Console& con, size_t width, std::initializer_list<std::string_view> lines) {
+  con.empty();
+  con.say(hyphens(width));
+  for (std::string_view l : lines) con.say(l);
+  con.say(hyphens(width));
+  con.empty();
+}
 
 }  // namespace vm

@@ -46,12 +46,9 @@ long long runLengthSeconds(const std::array<int, 6>& s, const std::array<int, 6>
 }  // namespace
 
 void exportoob(Console& con, const std::string& /*os*/) {
-  con.empty();
-  con.say(hyphens(58));
-  con.say("This Program Exports Open Boundary Nodal Coordinates");
-  con.say("to be used as input for the OSU Tidal Model Driver Program");
-  con.say(hyphens(58));
-  con.empty();
+  banner(con, 58,
+         {"This Program Exports Open Boundary Nodal Coordinates",
+          "to be used as input for the OSU Tidal Model Driver Program"});
   const std::string mesh = askName(con, "Enter name of grid file", "the grid file name");
   std::string points;
   for (;;) {

@@ -12,7 +12,7 @@
 #include "core/listin.hpp"
 #include "core/text.hpp"
 #include "forcing/dialogue.hpp"
-#include "mesh/mesh.hpp"
+#include "forcing/grid_announced.hpp"
 #include "tools.hpp"
 
 namespace vm {
@@ -195,16 +195,10 @@ bool interpolate(Console& con, RiverLine& r, const RiverLine& p, const Format& f
 }  // namespace
 
 void riverextract(Console& con) {
-  con.empty();
-  con.say(hyphens(58));
-  con.say("River Boundary Extraction Tool");
-  con.say(hyphens(58));
-  con.empty();
+  banner(con, 58, {"River Boundary Extraction Tool"});
   const std::string meshName = askName(con, "Enter name of Grid File", "the grid file name");
   con.empty();
-  con.say(FreeLine().t("START! READING of Global data:  ").t(meshName));
-  const Mesh mesh = readMeshFull(meshName, con);
-  con.say("GRID SUCCESSFULLY READ!");
+  const Mesh mesh = readGridAnnounced(con, meshName);
 
   std::vector<RiverLine> rivers;
   for (const LandSegment& seg : mesh.land) {

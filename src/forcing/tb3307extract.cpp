@@ -211,12 +211,7 @@ void combine(const std::array<const NodeRecord*, 3>& corner, const float w[3], i
 }  // namespace
 
 void tb3307extract(Console& con) {
-  con.empty();
-  con.say(hyphens(53));
-  con.say("This Program Extracts Harmonic Constiutents from the ");
-  con.say("TB3307 Tidal Database");
-  con.say(hyphens(53));
-  con.empty();
+  banner(con, 53, {"This Program Extracts Harmonic Constiutents from the ", "TB3307 Tidal Database"});
   const std::string mesh = askName(con, "Enter the name of the grid file to interpolate", "the grid file name");
   con.empty();
 
