@@ -57,13 +57,6 @@ TEST_F(ExportOobTest, FieldsThatDoNotFitAreAsterisks) {
   EXPECT_EQ(secondLine(readFile("tides.OSU")), "  29.25000 270.50000   2008  ** 31 00 ** 00 30            108000\n");
 }
 
-TEST_F(ExportOobTest, MeshWithoutOpenBoundaryWritesOnlyHeaders) {
-  writeFile("m.14", std::string(kMeshLines) + "0\n0\n0\n0\n");
-  run("m.14\np\n2008 1 1 0 0 0\n2008 1 2 0 0 0\n", [](vm::Console& c) { vm::exportoob(c, "unix"); });
-  EXPECT_EQ(readFile("tides.OSU"), "   lat   lon            yy   mm  dd hh mi sec dt(min) TSLength\n");
-  EXPECT_EQ(readFile("p"), "           0\n");
-}
-
 TEST_F(ExportOobTest, PointsFileNamingTheMeshIsAskedAgain) {
   writeFile("m.14", std::string(kMeshLines) + "1\n1\n1\n1\n0\n0\n");
   const std::string out = run("m.14\nm.14\ntides.OSU\np\n2008 1 1 0 0 0\n2008 1 2 0 0 0\n",
@@ -110,12 +103,6 @@ TEST_F(TidalExtractTest, ExtractFileNamingTheResultFileIsAskedAgain) {
   run("fes.txt\n1\nfes.txt\nfes.out\n", [](vm::Console& c) { vm::fes2004extract(c); });
   EXPECT_EQ(readFile("fes.txt"), readFile(testData("forcing/fes_result.txt")));
   EXPECT_EQ(readFile("fes.out").substr(0, 53), " Q1\n      1.009000     19.123456         1         1\n");
-}
-
-TEST_F(TidalExtractTest, ShortResultFileStopsWithoutAnExtract) {
-  writeFile("osu.txt", readFile(testData("forcing/osu_result.txt")));
-  EXPECT_THROW(run("osu.txt\n4\nex.txt\n", [](vm::Console& c) { vm::osuextract(c); }), vm::Failure);
-  EXPECT_FALSE(std::filesystem::exists("ex.txt"));
 }
 
 }  // namespace

@@ -63,14 +63,4 @@ TEST_F(Decompose53Test, RepeatedConstituentNameIsRefusedBeforeAnyOutput) {
   EXPECT_FALSE(std::filesystem::exists("h.53.M2.pha.63"));
 }
 
-TEST_F(Decompose53Test, ShortHarmonicFileStopsLeavingWhatWasWritten) {
-  copyData();
-  std::string h = kOneConstituent;
-  writeFile("h.53", h.substr(0, h.find(" 4\n")));
-  EXPECT_THROW(runTool("grid.14\nh.53\n"), vm::Failure);
-  const std::string amp = readFile("h.53.M2.amp.63");
-  EXPECT_NE(amp.find("\n           3  -99999.000000000000        1.0000000000000001E-005  0.12500000000000000     \n"),
-            std::string::npos);
-}
-
 }  // namespace
