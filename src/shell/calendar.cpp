@@ -9,8 +9,8 @@ namespace vm {
 
 namespace {
 
-constexpr int kDaysBeforeCommon[13] = {0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334, 365};
-constexpr int kDaysBeforeLeap[13] = {0, 31, 60, 91, 121, 152, 182, 213, 244, 274, 305, 335, 366};
+constexpr std::array<int, 13> kDaysBeforeCommon = {0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334, 365};
+constexpr std::array<int, 13> kDaysBeforeLeap = {0, 31, 60, 91, 121, 152, 182, 213, 244, 274, 305, 335, 366};
 constexpr int kMonthLength[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
 
 bool isLeap(long long year) { return year % 4 == 0; }
@@ -22,11 +22,13 @@ int toInt(long long v, const char* what) {
 
 }  // namespace
 
+const std::array<int, 13>& daysBeforeMonth(int year) { return isLeap(year) ? kDaysBeforeLeap : kDaysBeforeCommon; }
+
 void getmonthday(int dayofyear, int year, int& month, int& day) {
-  const int* before = isLeap(year) ? kDaysBeforeLeap : kDaysBeforeCommon;
-  for (int m = 1; m <= 12; ++m) {
+  const std::array<int, 13>& before = daysBeforeMonth(year);
+  for (size_t m = 1; m <= 12; ++m) {
     if (before[m - 1] < dayofyear) {
-      month = m;
+      month = static_cast<int>(m);
       day = dayofyear - before[m - 1];
     }
   }

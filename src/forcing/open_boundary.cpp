@@ -1,0 +1,51 @@
+#include "forcing/open_boundary.hpp"
+
+#include "core/error.hpp"
+#include "core/lines.hpp"
+#include "core/listin.hpp"
+
+namespace vm {
+
+std::vector<BoundaryPoint> readOpenBoundaryPoints(const std::string& path, bool nodeDepth) {
+  FileReader in(path);
+  in.need("the title line");
+  long ne = 0, np = 0;
+  readList(in, "the element count and the node count", ne, np);
+  if (ne < 0 || np < 0) in.fail("the element and node counts must not be negative");
+
+  std::vector<BoundaryPoint> node(static_cast<size_t>(np));
+  std::vector<char> seen(static_cast<size_t>(np), 0);
+  for (long j = 0; j < np; ++j) {
+    long n = 0;
+    double x = 0.0, y = 0.0, depth = 0.0;
+    if (nodeDepth)
+      readList(in, "a node line (number, x, y, depth)", n, x, y, depth);
+    else
+      readList(in, "a node line (number, x, y)", n, x, y);
+    if (n < 1 || n > np)
+      in.fail("node number " + std::to_string(n) + " lies outside 1.." + std::to_string(np) +
+              "; this tool needs the nodes numbered 1 to the node count");
+    node[static_cast<size_t>(n - 1)] = {x, y};
+    seen[static_cast<size_t>(n - 1)] = 1;
+  }
+  for (long j = 0; j < ne; ++j) in.need("an element line");
+
+  long nope = 0, neta = 0;
+  readList(in, "the number of open boundary segments", nope);
+  readList(in, "the total number of open boundary nodes", neta);
+  std::vector<BoundaryPoint> points;
+  for (long s = 0; s < nope; ++s) {
+    long nvdll = 0;
+    readList(in, "the node count of an open boundary segment", nvdll);
+    for (long k = 0; k < nvdll; ++k) {
+      long n = 0;
+      readList(in, "an open boundary node number", n);
+      if (n < 1 || n > np || !seen[static_cast<size_t>(n - 1)])
+        in.fail("open boundary node " + std::to_string(n) + " has no node line");
+      points.push_back(node[static_cast<size_t>(n - 1)]);
+    }
+  }
+  return points;
+}
+
+}  // namespace vm
