@@ -32,4 +32,9 @@ inline std::string linesFrom(const std::string& content, int first) {
   return pos == std::string::npos ? std::string() : content.substr(pos);
 }
 
+// The first n lines of a file.
+inline std::string firstLines(const std::string& content, int n) {
+  return content.substr(0, content.size() - linesFrom(content, n + 1).size());
+}
+
 }  // namespace vmtest
