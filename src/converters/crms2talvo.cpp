@@ -156,7 +156,7 @@ void crms2talvo(Console& con) {
         notfound.line(FreeLine().t(id).str());
       } else {
         ++count;
-        out.station("CRMS_" + std::string(id), where->lat, where->lon);
+        out.station(labelOf("CRMS_", id), where->lat, where->lon);
       }
     }
     if (!where) continue;  // a station without coordinates is left out

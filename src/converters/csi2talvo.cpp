@@ -34,8 +34,8 @@ void csi2talvo(Console& con) {
     sayProcessing(con, ++number, st.stnid);
     con.say(pad(st.filename, kNameWidth));
     FileReader raw(st.filename);
-    raw.need("the header line");
-    const std::string label(rtrim(st.stnid));  // the bare identifier
+    skipHeader(raw, 1);
+    const std::string label = labelOf("", st.stnid);  // the bare identifier
     for (TalvoOut* out : {&hs, &dir, &tm, &tp}) out->station(label, st.lat, st.lon);
 
     std::string_view line;

@@ -29,7 +29,7 @@ void ndbc2talvo(Console& con) {
   TalvoOut tm("tm_NDBC.TALVO", "% TALVO generic format ver. 1.0 mean wave-period", "tp (s)", "NDBC", "NAVD");
 
   for (const Station& st : stations) {
-    const std::string label = "NDBC_" + std::string(rtrim(st.stnid));
+    const std::string label = labelOf("NDBC_", st.stnid);
     for (TalvoOut* out : {&dir, &hs, &tp, &tm}) out->station(label, st.lat, st.lon);
     FileReader raw(st.filename);
     con.say(FreeLine().t("Processing Station: ").t(pad(st.stnid, kNameWidth)));

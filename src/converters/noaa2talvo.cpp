@@ -45,13 +45,12 @@ void noaa2talvo(Console& con) {
   for (const Station& st : stations) {
     sayProcessing(con, ++number, st.stnid);
     FileReader raw(st.filename);
-    std::string_view line;
-    for (int k = 1; k < 7; ++k) raw.need("the header lines (7 lines)");
-    line = raw.need("the header lines (7 lines)");
+    skipHeader(raw, 6);
+    std::string_view line = raw.need("the header lines (7 lines)");
     const bool verified = rtrim(cut(line, kRawWidth)).size() > 34;
     const bool offset = st.conv != kNoOffset;
     TalvoOut& out = verified ? (offset ? navdVer : mslVer) : (offset ? navdPre : mslPre);
-    out.station("NOAA_" + std::string(rtrim(st.stnid)), st.lat, st.lon);
+    out.station(labelOf("NOAA_", st.stnid), st.lat, st.lon);
 
     ObsRecord r;
     while (raw.next(line)) {

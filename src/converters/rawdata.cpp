@@ -22,6 +22,17 @@ std::string askName(Console& con, std::string_view prompt, size_t width) {
   return name;
 }
 
+std::string labelOf(std::string_view prefix, std::string_view stnid) {
+  std::string s(prefix);
+  s += rtrim(stnid);
+  return s;
+}
+
+void skipHeader(LineSource& raw, int n) {
+  const std::string what = "the header lines (" + std::to_string(n) + " lines)";
+  for (int k = 0; k < n; ++k) raw.need(what);
+}
+
 void sayProcessing(Console& con, long number, std::string_view stnid) {
   con.say(FreeLine().t("Processing station Id: ").i(number).t(rtrim(stnid)));
 }
@@ -92,6 +103,16 @@ void readSlashDate(std::string_view line, const Separators& sep, const LineSourc
   r.month = colInt(line, 1, sep.s1 - 1, src, "the month");
   r.day = colInt(line, sep.s1 + 1, sep.s2 - 1, src, "the day");
   r.year = colInt(line, sep.s2 + 1, sep.s2 + 4, src, "the year");
+}
+
+bool nextSlashDated(FileReader& raw, std::string_view& line, Separators& sep, ObsRecord& r) {
+  do {
+    if (!raw.next(line)) return false;
+    line = rtrim(cut(line, kNameWidth));
+  } while (line.empty());  // holds no record
+  sep = findSeparators(line, raw, true);
+  readSlashDate(line, sep, raw, r);
+  return true;
 }
 
 void shiftRecord(ObsRecord& r, int shift, const LineSource& src) {

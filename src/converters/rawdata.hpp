@@ -38,6 +38,12 @@ template <class ReadRecord>
 std::vector<Station> readStations(const std::string& path, bool caption, ReadRecord record,
                                   size_t width = kNameWidth);
 
+// The network prefix (which ends in "_") followed by the trimmed identifier.
+std::string labelOf(std::string_view prefix, std::string_view stnid);
+
+// Skips the n header lines of a raw file; a file that ends first stops the run.
+void skipHeader(LineSource& raw, int n);
+
 // "Processing station Id: " with the running number and the identifier.
 void sayProcessing(Console& con, long number, std::string_view stnid);
 
@@ -81,6 +87,11 @@ Separators findSeparators(std::string_view line, const LineSource& src, bool col
 // Month, day and year of a slash-separated date: month before s1, day between the
 // slashes, year in the four columns after s2.
 void readSlashDate(std::string_view line, const Separators& sep, const LineSource& src, ObsRecord& r);
+
+// The next record of a raw file whose lines start "month/day/year hour:minute": the line
+// (cut to 120 columns) with its separators found and its date read into `r`. Blank lines
+// are passed over. False at the end of the file.
+bool nextSlashDated(FileReader& raw, std::string_view& line, Separators& sep, ObsRecord& r);
 
 // Shifts the record's date and hour by whole hours; a month outside 1 to 12 stops the run
 // with an error naming the raw file and line.

@@ -20,8 +20,8 @@ void slosh2talvo(Console& con) {
   for (const Station& st : stations) {
     sayProcessing(con, ++number, st.stnid);
     FileReader raw(st.filename);
-    out.station(rtrim(st.stnid), st.lat, st.lon);  // the bare identifier
-    for (int k = 0; k < 4; ++k) raw.need("the header lines (4 lines)");
+    out.station(labelOf("", st.stnid), st.lat, st.lon);  // the bare identifier
+    skipHeader(raw, 4);
 
     std::string_view line;
     ObsRecord r;

@@ -24,8 +24,8 @@ void tcoon2talvo(Console& con) {
   for (const Station& st : stations) {
     sayProcessing(con, ++number, st.stnid);
     FileReader raw(st.filename);
-    for (int k = 0; k < 19; ++k) raw.need("the header lines (19 lines)");
-    out.station("TCOON_" + std::string(rtrim(st.stnid)), st.lat, st.lon);
+    skipHeader(raw, 19);
+    out.station(labelOf("TCOON_", st.stnid), st.lat, st.lon);
 
     WordReader words(raw);
     std::string item[3];  // date token, time token, water level

@@ -15,7 +15,7 @@ constexpr int kToUtc = 5;
 
 // Storm 1 (Ike): 28 header lines, then records "mm/dd/yyyy hh:mm level".
 void readIke(FileReader& raw, TalvoOut* out) {
-  for (int k = 0; k < 28; ++k) raw.need("the header lines (28 lines)");
+  skipHeader(raw, 28);
   WordReader words(raw);
   std::string item[3];  // date, time, level
   ObsRecord r;
@@ -36,14 +36,11 @@ void readIke(FileReader& raw, TalvoOut* out) {
 // Storm 2 (Rita): 23 header lines, then lines "m/d/yyyy h:mm:ss AM level", fields found
 // by the slashes and the colon.
 void readRita(FileReader& raw, TalvoOut* out) {
-  for (int k = 0; k < 23; ++k) raw.need("the header lines (23 lines)");
+  skipHeader(raw, 23);
   std::string_view line;
+  Separators sep;
   ObsRecord r;
-  while (raw.next(line)) {
-    line = rtrim(cut(line, kNameWidth));
-    if (line.empty()) continue;  // holds no record
-    const Separators sep = findSeparators(line, raw, true);
-    readSlashDate(line, sep, raw, r);
+  while (nextSlashDated(raw, line, sep, r)) {
     r.hour = colInt(line, sep.k - 2, sep.k - 1, raw, "the hour");
     r.minute = colInt(line, sep.k + 1, sep.k + 2, raw, "the minute");
     r.second = colInt(line, sep.k + 4, sep.k + 5, raw, "the second");
@@ -93,7 +90,7 @@ void usgsdepl2talvo(Console& con) {
     // Another site word leaves the station out of every file; its lines are still read.
     TalvoOut* out = st.site == "surge" ? &surge : st.site == "beach" ? &beach : st.site == "riverine" ? &riverine
                                                                                                        : nullptr;
-    if (out) out->station("USGS-DEPL_" + std::string(rtrim(st.stnid)), st.lat, st.lon);
+    if (out) out->station(labelOf("USGS-DEPL_", st.stnid), st.lat, st.lon);
     if (storm == 1)
       readIke(raw, out);
     else

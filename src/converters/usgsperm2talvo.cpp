@@ -13,7 +13,7 @@ namespace {
 
 // Skips the comment lines (first item beginning with "#"), the column-name line after
 // them and the column-format line.
-void skipHeader(FileReader& raw) {
+void skipComments(FileReader& raw) {
   WordReader words(raw);
   std::string first;
   for (;;) {
@@ -57,8 +57,8 @@ void usgsperm2talvo(Console& con) {
   for (const Station& st : stations) {
     sayProcessing(con, ++number, st.stnid);
     FileReader raw(st.filename);
-    out.station("USGS-PERM_" + std::string(rtrim(st.stnid)), st.lat, st.lon);
-    skipHeader(raw);
+    out.station(labelOf("USGS-PERM_", st.stnid), st.lat, st.lon);
+    skipComments(raw);
 
     std::string_view line;
     ObsRecord r;

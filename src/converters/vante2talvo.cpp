@@ -23,15 +23,12 @@ void vante2talvo(Console& con) {
   for (const Station& st : stations) {
     sayProcessing(con, ++number, st.stnid);
     FileReader raw(st.filename);
-    out.station("VANTE_" + std::string(rtrim(st.stnid)), st.lat, st.lon);
+    out.station(labelOf("VANTE_", st.stnid), st.lat, st.lon);
 
     std::string_view line;
+    Separators sep;
     ObsRecord r;
-    while (raw.next(line)) {
-      line = rtrim(cut(line, kNameWidth));
-      if (line.empty()) continue;  // holds no record
-      const Separators sep = findSeparators(line, raw, true);
-      readSlashDate(line, sep, raw, r);
+    while (nextSlashDated(raw, line, sep, r)) {
       r.hour = colInt(line, sep.s2 + 6, sep.k - 1, raw, "the hour");
       r.minute = colInt(line, sep.k + 1, sep.k + 2, raw, "the minute");
       r.second = 0;

@@ -35,14 +35,14 @@ void vantervt(Console& con) {
   long number = 0;
   for (const Station& st : stations) {
     sayProcessing(con, ++number, st.stnid);
-    const std::string label = "VANTE-RVT_" + std::string(rtrim(st.stnid));
+    const std::string label = labelOf("VANTE-RVT_", st.stnid);
     for (TalvoOut* out : {&hs, &tp, &tm, &wl}) out->station(label, st.lat, st.lon);
 
     long records = 0;
     {
       FileReader wave(st.filename);
       readList(wave, "the number of wave records", records);
-      for (int k = 0; k < 8; ++k) wave.need("the header lines of the wave file (8 lines)");
+      skipHeader(wave, 8);
       ObsRecord r;
       double height = 0, mean = 0, peak = 0, unused = 0;
       for (long k = 0; k < records; ++k) {
@@ -57,7 +57,7 @@ void vantervt(Console& con) {
     }
 
     FileReader level(st.filename2);
-    for (int k = 0; k < 7; ++k) level.need("the header lines of the water-level file (7 lines)");
+    skipHeader(level, 7);
     std::string_view line;
     ObsRecord r;
     for (long k = 0; k < records && level.next(line); ++k) {

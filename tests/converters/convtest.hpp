@@ -1,10 +1,12 @@
 // Helpers shared by the converter tests: raw files assembled from lines, and the
 // reference outputs kept under tests/data/converters.
 #pragma once
+#include <functional>
 #include <initializer_list>
 #include <string>
 #include <string_view>
 
+#include "core/error.hpp"
 #include "support/tooltest.hpp"
 
 namespace vmtest {
@@ -32,9 +34,21 @@ inline std::string linesFrom(const std::string& content, int first) {
   return pos == std::string::npos ? std::string() : content.substr(pos);
 }
 
-// The first n lines of a file.
-inline std::string firstLines(const std::string& content, int n) {
-  return content.substr(0, content.size() - linesFrom(content, n + 1).size());
+// n numbered lines that a converter skips.
+inline std::string filler(int n) {
+  std::string s;
+  for (int k = 1; k <= n; ++k) s += "# skipped " + std::to_string(k) + "\n";
+  return s;
+}
+
+// The message of the fatal stop that `run` ends in ("" when it completes).
+inline std::string stopMessage(const std::function<void()>& run) {
+  try {
+    run();
+  } catch (const vm::Failure& f) {
+    return f.what();
+  }
+  return "";
 }
 
 }  // namespace vmtest

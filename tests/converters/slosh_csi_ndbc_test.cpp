@@ -1,5 +1,4 @@
 #include "converters/convtest.hpp"
-#include "core/error.hpp"
 #include "tools.hpp"
 
 namespace vmtest {
@@ -28,12 +27,7 @@ TEST_F(Slosh, FixedColumnsAndBareLabels) {
 
 TEST_F(Slosh, LineWithoutALevelStopsTheRun) {
   writeFile("s.txt", text({"h1", "h2", "h3", "h4", "09/12/2008 14:30:15 1.25", "09/12/2008 14:45:00"}));
-  try {
-    convert();
-    FAIL() << "no error";
-  } catch (const vm::Failure& e) {
-    EXPECT_NE(std::string(e.what()).find("s.txt, line 6"), std::string::npos) << e.what();
-  }
+  EXPECT_NE(stopMessage([&] { convert(); }).find("s.txt, line 6"), std::string::npos);
   EXPECT_EQ(linesFrom(readFile("watlev_SLOSH.TALVO"), 5), "   2008      9     12     14     30     15        1.2500\n");
 }
 
@@ -53,33 +47,12 @@ TEST_F(Csi, HourRuleMissingValuesAndBlankLedLines) {
                             " 09/12/2008 1500 2.0 5.0 8.0 90", "", "09/12/2008 7 2.0 -1.5 8.0 0"}));
   EXPECT_EQ(convert(), text({" Enter the name of the CSI station list", " Processing station Id:            1 C1",
                              " c1.txt" + std::string(114, ' ')}));
-  const std::string station = " C1   29.750000000000000       -90.250000000000000     \n";
-  auto header = [](const char* kind, const char* caption) {
-    return text({std::string(" % TALVO generic format - ") + kind,
-                 std::string(" % year month day hour min sec ") + caption, " CSI UTC NAVD"});
-  };
-  EXPECT_EQ(readFile("hs_CSI.TALVO"), header("Wave Height", "hs (m)") + station +
-                                          text({"   2008      9     12     14      0      0        1.5000",
-                                                "   2008      9      1      0      0      0     -999.0000",
-                                                "   2008      9     12      7      0      0        2.0000"}));
-  EXPECT_EQ(readFile("dir_CSI.TALVO"), header("Wave Direction", "dir (degrees)") + station +
-                                           text({"   2008      9     12     14      0      0           120",
-                                                 "   2008      9      1      0      0      0          -999",
-                                                 "   2008      9     12      7      0      0             0"}));
-  EXPECT_EQ(readFile("tm_CSI.TALVO"), header("Average Wave Period", "tp (s)") + station +
-                                          text({"   2008      9     12     14      0      0        6.0000",
-                                                "   2008      9      1      0      0      0     -999.0000",
-                                                "   2008      9     12      7      0      0       -1.5000"}));
-  EXPECT_EQ(readFile("tp_CSI.TALVO"), header("Peak Wave Period", "tp (s)") + station +
-                                          text({"   2008      9     12     14      0      0        9.0000",
-                                                "   2008      9      1      0      0      0     -999.0000",
-                                                "   2008      9     12      7      0      0        8.0000"}));
+  for (const char* q : {"hs", "dir", "tm", "tp"})
+    EXPECT_EQ(readFile(std::string(q) + "_CSI.TALVO"), reference(std::string("csi_") + q + ".txt")) << q;
 }
 
 TEST_F(Csi, UnreadableRestStopsTheRun) {
   writeFile("c1.txt", text({"header", "09/12/2008 1430 1.5 6.0 9.0"}));
-  EXPECT_THROW(convert(), vm::Failure);
-  writeFile("c1.txt", text({"header", "09/12/2008 1430 1.5 6.0 9.0 12.5"}));
   EXPECT_THROW(convert(), vm::Failure);
   writeFile("c1.txt", text({"header", "09-12-2008 1430 1.5 6.0 9.0 12"}));
   EXPECT_THROW(convert(), vm::Failure);
@@ -109,38 +82,8 @@ TEST_F(Ndbc, DirectionsTurnedAndRecordsSpanningLines) {
                             "x 2008 1 1 2 0 1 2"}));  // cut short by the end of the file
   EXPECT_EQ(convert(), text({" Enter the name of the NDBC station list", " Processing Station: B1" + std::string(118, ' '),
                              " Processing Station: B2" + std::string(118, ' ')}));
-  const std::string b1 = " NDBC_B1   29.500000000000000       -88.500000000000000     \n";
-  const std::string b2 = " NDBC_B2   28.500000000000000       -87.500000000000000     \n";
-  EXPECT_EQ(readFile("dir_NDBC.TALVO"),
-            text({" % TALVO generic format ver. 1.0 wind-direction", " % year month day hour min sec dir (degrees)",
-                  " NDBC UTC NAVD"}) +
-                b1 +
-                text({"   2008      9     12     14     50      0        0.0000",
-                      "   2008      9     12     15     50      0      350.0000",
-                      "   2008      9     12     16     50      0     -999.0000",
-                      "   2008      9     12     17     50      0      180.0000"}) +
-                b2 +
-                text({"   2008      1      1      0      0      0      270.0000",
-                      "   2008      1      1      1      0      0      330.0000"}));
-  EXPECT_EQ(readFile("hs_NDBC.TALVO"),
-            text({" % TALVO generic format ver. 1.0 wave-height", " % year month day hour min sec hs (m)",
-                  " NDBC UTC NAVD"}) +
-                b1 +
-                text({"   2008      9     12     14     50      0        1.5000",
-                      "   2008      9     12     15     50      0        2.5000",
-                      "   2008      9     12     16     50      0     -999.0000",
-                      "   2008      9     12     17     50      0        1.0000"}) +
-                b2 +
-                text({"   2008      1      1      0      0      0        1.0000",
-                      "   2008      1      1      1      0      0        1.0000"}));
-  EXPECT_EQ(firstLines(readFile("tp_NDBC.TALVO"), 5),
-            text({" % TALVO generic format ver. 1.0 peak wave-period", " % year month day hour min sec tp (s)",
-                  " NDBC UTC NAVD"}) +
-                b1 + "   2008      9     12     14     50      0        9.0000\n");
-  EXPECT_EQ(firstLines(readFile("tm_NDBC.TALVO"), 5),
-            text({" % TALVO generic format ver. 1.0 mean wave-period", " % year month day hour min sec tp (s)",
-                  " NDBC UTC NAVD"}) +
-                b1 + "   2008      9     12     14     50      0        6.0000\n");
+  for (const char* q : {"dir", "hs", "tp", "tm"})
+    EXPECT_EQ(readFile(std::string(q) + "_NDBC.TALVO"), reference(std::string("ndbc_") + q + ".txt")) << q;
 }
 
 TEST_F(Ndbc, CaptionLineInTheListOrUnreadableRecordStopsTheRun) {
@@ -148,12 +91,7 @@ TEST_F(Ndbc, CaptionLineInTheListOrUnreadableRecordStopsTheRun) {
   EXPECT_THROW(convert(), vm::Failure);
   writeFile("list.txt", text({"1", "B1 -88.5 29.5 n1.txt"}));
   writeFile("n1.txt", text({ndbcRecord("42001 2008 09 12 14 50", "MM 0 9.0 6.0 270")}));
-  try {
-    convert();
-    FAIL() << "no error";
-  } catch (const vm::Failure& e) {
-    EXPECT_NE(std::string(e.what()).find("n1.txt, line 1"), std::string::npos) << e.what();
-  }
+  EXPECT_NE(stopMessage([&] { convert(); }).find("n1.txt, line 1"), std::string::npos);
 }
 
 }  // namespace
