@@ -1,5 +1,6 @@
 // Throughput of the field-data converters on large generated raw files.
 // Usage: converters_bench [megabytes=200] [folder=/tmp/velmorant-converters-bench]
+#include "bench_util.hpp"
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -54,8 +55,8 @@ void time(const char* what, const std::string& raw, void (*tool)(vm::Console&), 
   const auto t0 = std::chrono::steady_clock::now();
   tool(c);
   const double s = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
-  const double mb = static_cast<double>(std::filesystem::file_size(raw)) / 1e6;
-  std::printf("%-14s %8.1f MB in %6.2f s  (%6.1f MB/s)\n", what, mb, s, mb / s);
+  const double bytes = static_cast<double>(std::filesystem::file_size(raw));
+  bench::report(what, std::to_string(static_cast<long>(bytes / 1e6)) + " MB raw file", bytes, s);
 }
 
 }  // namespace
