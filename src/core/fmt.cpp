@@ -93,7 +93,8 @@ void putE(std::string& out, double v, int w, int d, int e) {
     for (int i = 0; i < d; ++i) mant[nd++] = '0';
   } else {
     char buf[64];
-    auto r = std::to_chars(buf, buf + sizeof buf, a, std::chars_format::scientific, d > 0 ? d - 1 : 0);
+    auto r = std::to_chars(buf, buf + sizeof buf - 1, a, std::chars_format::scientific, d > 0 ? d - 1 : 0);
+    *r.ptr = '\0';  // the exponent is read with atoi, which must stop at its end
     const char* p = buf;
     for (; p != r.ptr && *p != 'e'; ++p)
       if (*p != '.') mant[nd++] = *p;
@@ -172,7 +173,8 @@ void putFreeReal(std::string& out, double v) {
   char buf[64];
   int exp10 = 0;
   if (a != 0.0) {
-    auto r = std::to_chars(buf, buf + sizeof buf, a, std::chars_format::scientific, 16);
+    auto r = std::to_chars(buf, buf + sizeof buf - 1, a, std::chars_format::scientific, 16);
+    *r.ptr = '\0';  // the exponent is read with atoi, which must stop at its end
     const char* p = buf;
     while (p != r.ptr && *p != 'e') ++p;
     exp10 = std::atoi(p + 1);
