@@ -140,6 +140,9 @@ ListScanner::ListScanner(LineSource& src, std::string_view expected)
   line_ = src.need(expected);
 }
 
+ListScanner::ListScanner(LineSource& src, std::string_view first, std::string_view expected)
+    : src_(&src), where_(&src), line_(first), expected_(expected) {}
+
 ListScanner::ListScanner(std::string_view line, const LineSource* where, std::string_view expected)
     : where_(where), line_(line), expected_(expected) {}
 

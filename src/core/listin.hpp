@@ -29,6 +29,9 @@ class ListScanner {
  public:
   // Reads from the line source, starting at its next line.
   ListScanner(LineSource& src, std::string_view expected);
+  // Reads from the line source, starting with `first`: a line already taken from it (the
+  // read continues onto the source's following lines as usual).
+  ListScanner(LineSource& src, std::string_view first, std::string_view expected);
   // Reads from one text line; `where` (may be null) names the file and line in messages.
   ListScanner(std::string_view line, const LineSource* where, std::string_view expected);
 
