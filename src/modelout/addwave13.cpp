@@ -122,13 +122,9 @@ void writeAttributes(const std::string& origName, const std::string& newName, co
     putFreeInt(s, static_cast<long long>(n + 1));
     s += ' ';
     putFreeReal(s, 0.0);
-    s += '\n';
-    if (s.size() > (1 << 16)) {
-      out.put(s);
-      s.clear();
-    }
+    out.line(s);
+    s.clear();
   }
-  out.put(s);
   out.close();
 }
 

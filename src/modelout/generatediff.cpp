@@ -77,13 +77,9 @@ void generatediff(Console& con, const std::string& /*os*/) {
     else d = b == kDryValue ? a : a - b;
     putI(s, n2, 10);
     putE(s, d, 22, 10);
-    s += '\n';
-    if (s.size() > (1 << 16)) {
-      out.put(s);
-      s.clear();
-    }
+    out.line(s);
+    s.clear();
   }
-  out.put(s);
   out.close();
 }
 

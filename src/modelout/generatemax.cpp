@@ -89,13 +89,9 @@ void generatemax(Console& con, const std::string& /*os*/) {
       s += ' ';
       putFreeReal(s, maxr[n * nv + k]);
     }
-    s += '\n';
-    if (s.size() > (1 << 16)) {
-      out.put(s);
-      s.clear();
-    }
+    out.line(s);
+    s.clear();
   }
-  out.put(s);
   out.close();
 }
 

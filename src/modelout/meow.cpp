@@ -105,13 +105,9 @@ void meow(Console& con, const std::string& /*os*/) {
   for (size_t j = 0; j < z.size(); ++j) {
     putI(s, static_cast<long long>(j + 1), 10);
     putE(s, z[j], 22, 10);
-    s += '\n';
-    if (s.size() > (1 << 16)) {
-      out.put(s);
-      s.clear();
-    }
+    out.line(s);
+    s.clear();
   }
-  out.put(s);
   out.close();
 }
 

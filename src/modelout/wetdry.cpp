@@ -31,23 +31,16 @@ void writeWetMesh(const Mesh& mesh, const std::vector<int>& wetn) {
     putF(s, mesh.x[k], 15, 6);
     putF(s, mesh.y[k], 15, 6);
     putI(s, wetn[k], 5);
-    s += '\n';
-    if (s.size() > (1 << 16)) {
-      out.put(s);
-      s.clear();
-    }
+    out.line(s);
+    s.clear();
   }
   for (size_t e = 0; e < mesh.nm.size(); ++e) {
     putI(s, static_cast<long long>(e + 1), 10);
     putI(s, 3, 10);
     for (int c : mesh.nm[e]) putI(s, c, 10);
-    s += '\n';
-    if (s.size() > (1 << 16)) {
-      out.put(s);
-      s.clear();
-    }
+    out.line(s);
+    s.clear();
   }
-  out.put(s);
   out.close();
 }
 
