@@ -25,46 +25,28 @@ void findminmax(Console& con, const std::string& /*os*/) {
   const std::string globalName = askLine(con, "Enter the name of the global file: ", 120);
   const int np = readMeshNodes(meshName).np();
 
-  GlobalReader::Options opt;
-  opt.lineWidth = 120;
-  opt.wordWidth = 120;
-  opt.rule = GlobalReader::SnapHeaderRule::Count;
-  opt.valuesPerLine = GlobalReader::kRecordTypeCount;
-  opt.checkNodes = false;  // node numbers are read past, never used
-  opt.np = np;
+  // Sparse snap headers need three items; node numbers are read past, never used.
+  GlobalReader::Options opt = wholeSeriesOptions(np, GlobalReader::SnapHeaderRule::Count);
+  opt.checkNodes = false;
   GlobalReader g(globalName, opt);
-  const int snaps = g.header().snaps;
   std::vector<Extremes> ext(static_cast<size_t>(g.valuesPerLine()));
 
   con.empty();
-  bool complete = true;
-  SnapHeader h;
-  for (int j = 1; j <= snaps; ++j) {
-    snapProgress(con, j, snaps);
-    if (!g.nextSnap(h)) {
-      complete = false;
-      break;
-    }
-    const bool whole = g.readNodes([&](int, const double* v) {
-      for (size_t k = 0; k < ext.size(); ++k) {
-        const double t = v[k];
-        if (t == kDryValue || t != t) continue;  // dry, or not a number (which never compares)
-        Extremes& e = ext[k];
-        if (!e.any) {
-          e.maximum = e.minimum = t;
-          e.any = true;
-        } else if (t > e.maximum) {
-          e.maximum = t;
-        } else if (t < e.minimum) {
-          e.minimum = t;
-        }
+  const bool complete = forEachSnap(con, g, [&](int, const double* v) {
+    for (size_t k = 0; k < ext.size(); ++k) {
+      const double t = v[k];
+      if (t == kDryValue || t != t) continue;  // dry, or not a number (which never compares)
+      Extremes& e = ext[k];
+      if (!e.any) {
+        e.maximum = e.minimum = t;
+        e.any = true;
+      } else if (t > e.maximum) {
+        e.maximum = t;
+      } else if (t < e.minimum) {
+        e.minimum = t;
       }
-    });
-    if (!whole) {
-      complete = false;
-      break;
     }
-  }
+  });
 
   if (complete) {
     con.empty();

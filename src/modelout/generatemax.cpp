@@ -46,14 +46,8 @@ void generatemax(Console& con, const std::string& /*os*/) {
       con, [&] { return askLine(con, "Enter the name of the max file: ", 120); }, {meshName, globalName});
   const int np = readMeshNodes(meshName).np();
 
-  GlobalReader::Options opt;
-  opt.lineWidth = 120;
-  opt.wordWidth = 120;
-  opt.rule = GlobalReader::SnapHeaderRule::CountAndFill;
-  opt.valuesPerLine = GlobalReader::kRecordTypeCount;
-  opt.np = np;  // node numbers are positions: outside 1..np is an error
-  GlobalReader g(globalName, opt);
-  const int snaps = g.header().snaps;
+  // Sparse snap headers need four items; node numbers are positions, checked.
+  GlobalReader g(globalName, wholeSeriesOptions(np, GlobalReader::SnapHeaderRule::CountAndFill));
   const size_t nv = static_cast<size_t>(g.valuesPerLine());
 
   OutFile out(maxName);
@@ -61,24 +55,11 @@ void generatemax(Console& con, const std::string& /*os*/) {
 
   std::vector<double> maxr(static_cast<size_t>(np) * nv, kDryValue);
   con.empty();
-  bool complete = true;
-  SnapHeader h;
-  for (int j = 1; j <= snaps; ++j) {
-    snapProgress(con, j, snaps);
-    if (!g.nextSnap(h)) {
-      complete = false;
-      break;
-    }
-    const bool whole = g.readNodes([&](int node, const double* v) {
-      double* m = &maxr[static_cast<size_t>(node - 1) * nv];
-      for (size_t k = 0; k < nv; ++k)
-        if (v[k] > m[k] && v[k] != kDryValue) m[k] = v[k];
-    });
-    if (!whole) {
-      complete = false;
-      break;
-    }
-  }
+  const bool complete = forEachSnap(con, g, [&](int node, const double* v) {
+    double* m = &maxr[static_cast<size_t>(node - 1) * nv];
+    for (size_t k = 0; k < nv; ++k)
+      if (v[k] > m[k] && v[k] != kDryValue) m[k] = v[k];
+  });
   if (complete) con.empty();
 
   std::string s;

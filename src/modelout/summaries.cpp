@@ -22,6 +22,16 @@ std::string askLine(Console& con, std::string_view prompt, size_t width) {
   return std::string(rtrim(cut(con.readLine("a file name"), width)));
 }
 
+GlobalReader::Options wholeSeriesOptions(int np, GlobalReader::SnapHeaderRule rule) {
+  GlobalReader::Options opt;
+  opt.lineWidth = 120;
+  opt.wordWidth = 120;
+  opt.rule = rule;
+  opt.valuesPerLine = GlobalReader::kRecordTypeCount;
+  opt.np = np;
+  return opt;
+}
+
 bool namesAnyOf(const std::string& name, const std::vector<std::string>& inputs) {
   for (const std::string& in : inputs)
     if (sameFile(name, in)) return true;

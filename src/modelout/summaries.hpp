@@ -7,6 +7,7 @@
 
 #include "core/console.hpp"
 #include "core/lines.hpp"
+#include "modelout/timeseries.hpp"
 
 namespace vm {
 
@@ -28,7 +29,29 @@ std::string askOutputName(Console& con, Ask ask, const std::vector<std::string>&
 // lines, as a free-format read on the file does. Items after the value are ignored.
 void readNodeValue(LineSource& in, std::string_view line, long long& node, double& value);
 
+// How the min-max and max-file tools read a global file: line 2 and the snap headers cut
+// at 120 characters, a text word of up to 120, as many values per node line as the record
+// type says, and the mesh's node count for full snaps and node numbers.
+GlobalReader::Options wholeSeriesOptions(int np, GlobalReader::SnapHeaderRule rule);
+
+// Walks the remaining snaps of a global file up to the count of its line 2, writing the
+// progress line before each snap is read and handing every node line to f(node, values).
+// True when every announced snap was read whole; false when the series ended early.
+template <class F>
+bool forEachSnap(Console& con, GlobalReader& g, F&& f);
+
 // --- implementation
+
+template <class F>
+bool forEachSnap(Console& con, GlobalReader& g, F&& f) {
+  const int snaps = g.header().snaps;
+  SnapHeader h;
+  for (int j = 1; j <= snaps; ++j) {
+    snapProgress(con, j, snaps);
+    if (!g.nextSnap(h) || !g.readNodes(f)) return false;
+  }
+  return true;
+}
 
 bool namesAnyOf(const std::string& name, const std::vector<std::string>& inputs);
 

@@ -70,14 +70,9 @@ void wetdry(Console& con, const std::string& /*os*/) {
   opt.valuesPerLine = 0;
   opt.np = mesh.np();
   {
+    // The series ends early only at the end of the file met at a snap header.
     GlobalReader g(globalName, opt);
-    const int snaps = g.header().snaps;
-    SnapHeader h;
-    for (int k = 1; k <= snaps; ++k) {
-      snapProgress(con, k, snaps);
-      if (!g.nextSnap(h)) break;  // the file ended at a snap header
-      g.readNodes([&](int node, const double*) { wetn[static_cast<size_t>(node - 1)] = wettag; });
-    }
+    forEachSnap(con, g, [&](int node, const double*) { wetn[static_cast<size_t>(node - 1)] = wettag; });
   }
   writeWetMesh(mesh, wetn);
 }
