@@ -179,6 +179,13 @@ TEST_F(SummaryTest, MaxFileOfACutFileIsCompletedAndNodesOutsideTheMeshStop) {
   writeFile("far.63", "run\n1 4 300.0 10 1 word\n300.0 10 1 -99999.0\n0 1.5\n");
   EXPECT_NE(failure([&] { generatemax("fort.14\nfar.63\nmax.63\n"); }).find("far.63, line 4: node number 0"),
             std::string::npos);
+  // Also on a line that is not plain blanks and numbers, and for numbers beyond 32 bits.
+  writeFile("far.63", "run\n1 4 300.0 10 1 word\n300.0 10 1 -99999.0\n5,1.5\n");
+  EXPECT_NE(failure([&] { generatemax("fort.14\nfar.63\nmax.63\n"); }).find("far.63, line 4: node number 5"),
+            std::string::npos);
+  writeFile("far.63", "run\n1 4 300.0 10 1 word\n300.0 10 1 -99999.0\n4294967297 1.5\n");
+  EXPECT_NE(failure([&] { generatemax("fort.14\nfar.63\nmax.63\n"); }).find("node number 4294967297"),
+            std::string::npos);
 }
 
 TEST_F(SummaryTest, MaxFileNameThatNamesAnInputIsAskedAgain) {
