@@ -71,7 +71,7 @@ void generatediff(Console& con, const std::string& /*os*/) {
   double a = 0.0, b = 0.0;
   while (nextNodeLine(in1, line)) {
     readNodeValue(in1, line, n1, a);
-    readNodeValue(in2, in2.need("a node line pairing file 1's line " + std::to_string(in1.lineNo())), n2, b);
+    readNodeValue(in2, in2.need("as many node lines as file 1"), n2, b);
     double d;
     if (a == kDryValue) d = b == kDryValue ? kDryValue : 0.0 - b;
     else d = b == kDryValue ? a : a - b;
