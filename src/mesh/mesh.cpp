@@ -233,4 +233,20 @@ Mesh readMeshGrid(const std::string& path) {
   return m;
 }
 
+Mesh readMeshNodes(const std::string& path, int* elementCount) {
+  FileReader in(path);
+  Mesh m;
+  m.title = std::string(cut(in.need("the title line"), kTitleWidth));
+  int ne = 0, np = 0;
+  readSizes(in, ne, np);
+  if (elementCount) *elementCount = ne;
+  m.x.resize(static_cast<size_t>(np));
+  m.y.resize(static_cast<size_t>(np));
+  for (size_t j = 0; j < static_cast<size_t>(np); ++j) {
+    long long number = 0;
+    readList(in, "a node line (number, x, y)", number, m.x[j], m.y[j]);
+  }
+  return m;
+}
+
 }  // namespace vm

@@ -107,4 +107,9 @@ Mesh readMeshFull(const std::string& path, Console& con);
 // the title (cut to 120 characters).
 Mesh readMeshGrid(const std::string& path);
 
+// The title, the counts and the node lines (number, x, y) only: the element lines and
+// everything after them are not read, and the depth is not kept (`depth` stays empty).
+// The element count read from line 2 is kept in `elementCount`.
+Mesh readMeshNodes(const std::string& path, int* elementCount = nullptr);
+
 }  // namespace vm

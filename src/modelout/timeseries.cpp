@@ -126,24 +126,21 @@ bool GlobalReader::nodeLine(int& node) {
     return false;
   }
   long long n;
-  if (!parseNodeLineFast(line, n, values_.data(), nv_)) {
-    if (!nodeLineSlow(line, node)) return false;
-    n = node;
-  }
+  if (!parseNodeLineFast(line, n, values_.data(), nv_) && !nodeLineSlow(line, n)) return false;
+  // Checked outside the reading itself: a node outside the mesh is an error in either mode.
   if (opt_.checkNodes && (n < 1 || n > np_)) badNode(n);
   node = static_cast<int>(n);
   return true;
 }
 
-bool GlobalReader::nodeLineSlow(std::string_view line, int& node) {
+bool GlobalReader::nodeLineSlow(std::string_view line, long long& node) {
   try {
     ListScanner s(in_, line, "a node line (node number and values)");
     long long n = 0;
     if (s.get(n))
       for (int i = 0; i < nv_; ++i)
         if (!s.get(values_[static_cast<size_t>(i)])) break;
-    node = static_cast<int>(n);
-    if (opt_.checkNodes && (n < 1 || n > np_)) badNode(n);
+    node = n;
     return true;
   } catch (const Failure&) {
     if (opt_.strict) throw;

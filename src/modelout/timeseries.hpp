@@ -117,7 +117,7 @@ class GlobalReader {
 
  private:
   bool nodeLine(int& node);
-  bool nodeLineSlow(std::string_view line, int& node);
+  bool nodeLineSlow(std::string_view line, long long& node);
   [[noreturn]] void badNode(long long node) const;
 
   FileReader in_;

@@ -146,4 +146,19 @@ TEST_F(MeshTest, GridReaderUsesCornersAsPositionsAndChecksThem) {
   }
 }
 
+TEST_F(MeshTest, NodeReaderStopsAfterTheNodesAndNeedsNoDepth) {
+  // Node lines without a depth, and element lines that would not read: neither matters.
+  writeFile("n.14", "nodes\n7 3\n1 0.5 -1.5\n2 1 0 2\n3 0 1.25\nnot an element\n");
+  int ne = -1;
+  vm::Mesh m = vm::readMeshNodes("n.14", &ne);
+  EXPECT_EQ(ne, 7);
+  ASSERT_EQ(m.np(), 3);
+  EXPECT_EQ(m.ne(), 0);
+  EXPECT_DOUBLE_EQ(m.x[0], 0.5);
+  EXPECT_DOUBLE_EQ(m.y[0], -1.5);
+  EXPECT_DOUBLE_EQ(m.y[2], 1.25);
+  writeFile("n.14", "nodes\n7 3\n1 0.5 -1.5\n2 1 0 2\n");
+  EXPECT_THROW(vm::readMeshNodes("n.14"), vm::Failure);
+}
+
 }  // namespace

@@ -1,8 +1,0 @@
-// Placeholder until this tool is built: delete this file when the tool lands.
-#include "pending/pending.hpp"
-
-namespace vm {
-
-void relocator(Console& con, const std::string&) { notAvailable(con); }
-
-}  // namespace vm
