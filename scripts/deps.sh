@@ -6,6 +6,11 @@ command -v cmake >/dev/null 2>&1 || need+=(cmake)
 command -v ninja >/dev/null 2>&1 || need+=(ninja-build)
 command -v g++ >/dev/null 2>&1 || need+=(g++)
 [ -f /usr/include/gtest/gtest.h ] || need+=(libgtest-dev)
+# Fuzzing needs clang and its libFuzzer runtime.
+if [ "${1:-}" = "--fuzz" ]; then
+  command -v clang++ >/dev/null 2>&1 || need+=(clang)
+  ls /usr/lib/llvm-*/lib/clang/*/lib/linux/libclang_rt.fuzzer-x86_64.a >/dev/null 2>&1 || need+=(libclang-rt-14-dev)
+fi
 if [ "${#need[@]}" -gt 0 ]; then
   echo "installing: ${need[*]}" >&2
   SUDO=""
