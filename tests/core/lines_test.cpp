@@ -34,6 +34,27 @@ TEST_F(LinesTest, LinesAcrossBufferRefillsWithCarriageReturnsAndNoFinalLineEnd) 
   EXPECT_FALSE(in.next(ln));
 }
 
+TEST_F(LinesTest, ASmallFileThatGrowsWhileReadIsReadToItsNewEnd) {
+  // The buffer is sized to the file as opened; lines appended later (a file written by the
+  // same run) must still come whole, also lines longer than that buffer.
+  vmtest::writeFile("grow.txt", "one\n");
+  vm::FileReader in("grow.txt");
+  std::string_view ln;
+  ASSERT_TRUE(in.next(ln));
+  EXPECT_EQ(ln, "one");
+  {
+    vm::OutFile more("grow.txt");
+    more.line("one");
+    more.line(std::string(20000, 'y'));
+    more.line("three");
+  }
+  ASSERT_TRUE(in.next(ln));
+  EXPECT_EQ(ln, std::string(20000, 'y'));
+  ASSERT_TRUE(in.next(ln));
+  EXPECT_EQ(ln, "three");
+  EXPECT_FALSE(in.next(ln));
+}
+
 TEST_F(LinesTest, EmptyFileAndMissingFile) {
   vmtest::writeFile("empty", "");
   vm::FileReader in("empty");
