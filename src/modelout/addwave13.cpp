@@ -156,7 +156,9 @@ void addwave13(Console& con) {
     con.line("You want to enable the wave refraction within the coverage defined by a coarse mesh.");
     const std::string coarseName = askLine(con, "Enter name of the coarse mesh (GOMEX.grd): ", kNameWidth);
     inputs.push_back(coarseName);
-    const Mesh coarse = readMeshGrid(coarseName);
+    GridReading how;
+    how.depth = false;  // corners are positions, checked
+    const Mesh coarse = readMeshGrid(coarseName, how);
     con.line("The coarse mesh was read successfully.");
     double magnitude = 0.0;  // every node of the mesh is answered through the index
     for (size_t n = 0; n < refrac.size(); ++n)
