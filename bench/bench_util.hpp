@@ -14,6 +14,15 @@ inline double now() {
   return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
 }
 
+// Processor seconds (user and system) used by this process so far: on a machine shared
+// with other work the elapsed seconds overstate what a tool needs.
+inline double cpuSeconds() {
+  rusage ru{};
+  getrusage(RUSAGE_SELF, &ru);
+  return static_cast<double>(ru.ru_utime.tv_sec + ru.ru_stime.tv_sec) +
+         static_cast<double>(ru.ru_utime.tv_usec + ru.ru_stime.tv_usec) / 1e6;
+}
+
 inline double peakMB() {
   rusage ru{};
   getrusage(RUSAGE_SELF, &ru);

@@ -77,15 +77,18 @@ inline double writeGridMesh(const std::string& path, int side, double x0, double
   return nodeBytes;
 }
 
-// A global water-level file of np nodes: sparse snaps (time, iteration, count, default)
-// listing three nodes in four, or full snaps listing every node. Returns its size in bytes.
-inline double writeGlobal(const std::string& path, long np, int snaps, bool sparse) {
+// A global file of np nodes: sparse snaps (time, iteration, count, default) listing three
+// nodes in four, or full snaps listing every node; one value per node line (water level,
+// record type 1) or two (velocity, record type 2). Returns its size in bytes.
+inline double writeGlobal(const std::string& path, long np, int snaps, bool sparse, int values = 1) {
   Writer w(path);
   w.buf() += "  synthetic run                 QORVEL                   synthetic mesh";
   w.line();
   vm::putI(w.buf(), snaps, 11);
   vm::putI(w.buf(), np, 11);
-  w.buf() += "  0.3600000E+004       360     1 FormatVersion:            2";
+  w.buf() += "  0.3600000E+004       360";
+  vm::putI(w.buf(), values, 6);
+  w.buf() += " FormatVersion:            2";
   w.line();
   for (int s = 1; s <= snaps; ++s) {
     long count = 0;
@@ -102,6 +105,10 @@ inline double writeGlobal(const std::string& path, long np, int snaps, bool spar
       vm::putI(w.buf(), k, 10);
       vm::putX(w.buf(), 5);
       vm::putE(w.buf(), std::sin(0.001 * static_cast<double>(k) + 0.3 * s) * 2.5, 17, 10, 3);
+      if (values == 2) {
+        vm::putX(w.buf(), 1);
+        vm::putE(w.buf(), std::cos(0.001 * static_cast<double>(k) + 0.3 * s) * 1.5, 17, 10, 3);
+      }
       w.line();
     }
   }

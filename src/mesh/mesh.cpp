@@ -209,7 +209,7 @@ Mesh readMeshFull(const std::string& path, Console& con) {
   return read14(in, sizes, con);
 }
 
-Mesh readMeshGrid(const std::string& path) {
+Mesh readMeshGrid(const std::string& path, const GridReading& how) {
   FileReader in(path);
   Mesh m;
   m.title = std::string(cut(in.need("the title line"), kTitleWidth));
@@ -217,18 +217,20 @@ Mesh readMeshGrid(const std::string& path) {
   readSizes(in, ne, np);
   m.x.resize(static_cast<size_t>(np));
   m.y.resize(static_cast<size_t>(np));
-  m.depth.resize(static_cast<size_t>(np));
+  if (how.depth) m.depth.resize(static_cast<size_t>(np));
   for (size_t j = 0; j < static_cast<size_t>(np); ++j) {
     long long number = 0;
-    readList(in, "a node line (number, x, y, depth)", number, m.x[j], m.y[j], m.depth[j]);
+    if (how.depth) readList(in, "a node line (number, x, y, depth)", number, m.x[j], m.y[j], m.depth[j]);
+    else readList(in, "a node line (number, x, y)", number, m.x[j], m.y[j]);
   }
   m.nm.resize(static_cast<size_t>(ne));
   for (auto& c : m.nm) {
     long long number = 0, corners = 0;
     readList(in, "an element line (number, corner count, three node numbers)", number, corners, c[0], c[1], c[2]);
-    for (int v : c)
-      if (v < 1 || v > np)
-        in.fail("element corner " + std::to_string(v) + " is not a node number from 1 to " + std::to_string(np));
+    if (how.cornersArePositions)
+      for (int v : c)
+        if (v < 1 || v > np)
+          in.fail("element corner " + std::to_string(v) + " is not a node number from 1 to " + std::to_string(np));
   }
   return m;
 }

@@ -240,8 +240,11 @@ NodeIndex::NodeIndex(const Mesh& m) : m_(m) {
   for (int j = 0; j < m.np(); ++j)
     if (std::isfinite(m.x[static_cast<size_t>(j)]) && std::isfinite(m.y[static_cast<size_t>(j)])) order_.push_back(j);
   if (order_.empty()) return;
-  size_t nodes = 1;
-  while (nodes < 2 * order_.size()) nodes *= 2;
+  // Ranges halve at each level and stop at 8 nodes: with 8 x leaves >= the node count, no
+  // range below level log2(leaves) holds more than 8, so every tree index is below 2 x leaves.
+  size_t leaves = 1;
+  while (leaves * 8 < order_.size()) leaves *= 2;
+  const size_t nodes = 2 * leaves;
   boxes_.resize(nodes);
   ranges_.assign(nodes, {0, 0});
   build(1, 0, static_cast<int>(order_.size()));
