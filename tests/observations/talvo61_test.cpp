@@ -117,10 +117,24 @@ TEST_F(Talvo61Test, RecordTypeThreeHasOneValuePerLineAndSnapsBeyondTheCountAreLe
             " % TALVO generic format - Water Level\n"
             " % year month day hour min sec watlev (m)\n"
             " QORVEL UTC NAVD88\n" +
-                vm::FreeLine().t("Grand Isle").d(29.26).d(-89.95).str() + "\n" +
+                vm::FreeLine().t("'Grand Isle'").d(29.26).d(-89.95).str() + "\n" +
                 "   2008      9      1      1      0      0        0.5000\n" +
                 vm::FreeLine().t("B_2").d(30.5).d(-90.25).str() + "\n" +
                 "   2008      9      1      1      0      0        0.7500\n");
+}
+
+TEST_F(Talvo61Test, ALabelWithABlankReadsBackAsOneLabel) {
+  writeFile("gulf.Stations", kStations);
+  writeFile("run.61", kScalar);
+  driven("run.61", 1);
+  vm::FileReader obs("run.61.TALVO");
+  for (int k = 0; k < 3; ++k) obs.need("header");
+  std::string label;
+  double lat = 0, lon = 0;
+  vm::readList(obs, "station header", label, lat, lon);
+  EXPECT_EQ(label, "Grand Isle");
+  EXPECT_DOUBLE_EQ(lat, 29.26);
+  EXPECT_DOUBLE_EQ(lon, -89.95);
 }
 
 TEST(Talvo61Dates, WholeSecondsCarriesAndLeapYears) {
