@@ -84,12 +84,15 @@ void writeAttributes(const std::string& origName, const std::string& newName, co
   readLine(text("the number of attributes (line 3)"), &in, "the number of attributes (line 3)", m);
   if (m < 0) in.fail("expected a number of attributes of 0 or more, found " + std::to_string(m));
 
+  // Four header lines per attribute (counted per attribute: four times a count near the
+  // largest integer does not exist).
   std::vector<std::string> headers;
-  for (long long k = 0; k < 4 * m; ++k) {
-    headers.push_back(text("an attribute header line"));
-    if (k % 4 == 0 && trim(headers.back()) == kAttribute)
-      in.fail(std::string("the file already holds the attribute ") + kAttribute);
-  }
+  for (long long k = 0; k < m; ++k)
+    for (int l = 0; l < 4; ++l) {
+      headers.push_back(text("an attribute header line"));
+      if (l == 0 && trim(headers.back()) == kAttribute)
+        in.fail(std::string("the file already holds the attribute ") + kAttribute);
+    }
 
   OutFile out(newName);
   out.line(title);

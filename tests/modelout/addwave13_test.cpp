@@ -148,6 +148,15 @@ TEST_F(WaveRefractionTest, FilesThatDoNotFitAreRefusedBeforeTheNewFileIsMade) {
   EXPECT_FALSE(std::filesystem::exists("new.13"));
   writeFile("neg.13", "t\n4\n-1\n");
   EXPECT_THROW(addwave13("fort.14\n1\nA\nneg.13\nnew.13\n"), vm::Failure);
+  // An attribute count whose four header lines per attribute pass the largest integer: the
+  // file ends first (found by fuzzing: the line count overflowed).
+  writeFile("huge.13", "t\n4\n7777777777777777777\nmanning\n");
+  try {
+    addwave13("fort.14\n1\nA\nhuge.13\nnew.13\n");
+    ADD_FAILURE();
+  } catch (const vm::Failure& f) {
+    EXPECT_NE(std::string(f.what()).find("huge.13: unexpected end of file"), std::string::npos) << f.what();
+  }
 
   // A new name that names an input is asked again.
   writeFile("orig.13", kNoAttributes);

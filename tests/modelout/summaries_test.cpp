@@ -200,6 +200,14 @@ TEST_F(SummaryTest, MaxFileOfACutFileIsCompletedAndNodesOutsideTheMeshStop) {
             std::string::npos);
 }
 
+TEST_F(SummaryTest, MaxFileOfRecordTypeZeroListsTheNodesWithoutValues) {
+  // Record type 0: no values on the node lines, none kept per node (found by fuzzing: the
+  // empty table was indexed).
+  writeFile("zero.63", "run\n1 4 300.0 10 0 word\n300.0 10 2 -99999.0\n2\n3\n");
+  generatemax("fort.14\nzero.63\nmax.63\n");
+  EXPECT_EQ(lines(readFile("max.63"), 4, 7), "           1\n           2\n           3\n           4\n");
+}
+
 TEST_F(SummaryTest, MaxFileNameThatNamesAnInputIsAskedAgain) {
   writeFile("g.63", "run\n0 4 300.0 10 1 word\n");
   std::string console = generatemax("fort.14\ng.63\n./g.63\nfort.14\nm.63\n");
