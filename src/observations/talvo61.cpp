@@ -9,6 +9,7 @@
 #include "core/files.hpp"
 #include "core/listin.hpp"
 #include "core/text.hpp"
+#include "modelout/stationedit.hpp"
 #include "modelout/timeseries.hpp"
 #include "observations/talvo61_dates.hpp"
 #include "observations/talvo_format.hpp"
@@ -143,7 +144,9 @@ void talvo61(Console& con, const std::string& os, int cntrl, StartDate& startArg
   std::string line;
   for (size_t i = 0; i < stations.size(); ++i) {
     const Station& s = stations[i];
-    out.line(stationHeaderLine(s.label, s.lat, s.lon));
+    // A label that holds a blank (read from a quoted item) keeps its apostrophes, so that the
+    // station header reads back as one label and the station list made from it too.
+    out.line(stationHeaderLine(stationIdItem(s.label), s.lat, s.lon));
     for (size_t l = 0; l < nt; ++l) {
       const size_t at = l * static_cast<size_t>(ns) + i;
       const double v = first[at];

@@ -217,6 +217,27 @@ TEST(CoverageIndexTest, AgreesWithTheElementScan) {
   }
 }
 
+// Nearly collinear corners far from the origin: the computed doubled area is rounding noise,
+// and the scan covers points far along the element's line, outside any box around it.
+TEST(CoverageIndexTest, NearlyCollinearElementsFarFromTheOriginCoverWhatTheScanCovers) {
+  int farCovered = 0;
+  for (int k = 0; k < 300; ++k) {
+    const double ox = 100000.3 + k * 7.1, oy = -100000.7 + k * 3.3, h = 1.37;
+    const std::vector<double> x{ox, ox + h, ox + 2 * h}, y{oy, oy + 0.3 * h, oy + 0.6 * h};
+    const std::vector<std::array<int, 3>> nm{{1, 2, 3}};
+    for (double magnitude : {0.0, 3.0e5}) {
+      const vm::CoverageIndex index(x, y, nm, magnitude);
+      for (double t : {-40.0, -5.0, -2.0, 3.0, 5.0, 40.0}) {
+        const double px = ox + h * t, py = oy + 0.3 * h * t;
+        const bool scan = vm::coveredByScan(x, y, nm, px, py);
+        ASSERT_EQ(index.covered(px, py), scan) << k << " " << t;
+        farCovered += scan;
+      }
+    }
+  }
+  EXPECT_GT(farCovered, 20);  // the case really occurs
+}
+
 TEST(CoverageIndexTest, EmptyMeshesAndPointsThatAreNotNumbers) {
   const vm::CoverageIndex none({}, {}, {});
   EXPECT_FALSE(none.covered(0, 0));
