@@ -1,8 +1,9 @@
 // The mesh readers on one fuzzed mesh file: the full two-pass reader with its boundaries
 // (an IBTYPE it refuses waits for the Enter key, which the scripted console gives), the
-// grid reader and the nodes-only reader, and the open-boundary reader of the forcing
-// tools. A mesh the grid reader accepts also gets the station tools' element and node
-// indexes and the coverage index, queried at its own nodes and a few fixed points.
+// grid reader (with and without depths, corners checked or only copied) and the
+// nodes-only reader, and the open-boundary reader of the forcing tools. A mesh the grid
+// reader accepts also gets the station tools' element and node indexes and the coverage
+// index, queried at its own nodes and a few fixed points.
 #include <cmath>
 #include <string>
 #include <vector>
@@ -25,7 +26,7 @@ void queryIndexes(const vm::Mesh& m) {
       magnitude = std::max({magnitude, std::fabs(p.first), std::fabs(p.second)});
   const vm::ElementIndex elements(m, magnitude);
   const vm::NodeIndex nodes(m);
-  const vm::CoverageIndex coverage(m.x, m.y, m.nm);
+  const vm::CoverageIndex coverage(m.x, m.y, m.nm, magnitude);
   for (const auto& [x, y] : points) {
     const int e = elements.find(x, y);
     if (e != 0) vm::elementWeights(m, e - 1, x, y);
@@ -43,6 +44,18 @@ VM_FUZZ_TARGET(mesh) {
   try {
     queryIndexes(vm::readMeshGrid("fort.14"));
   } catch (const vm::Failure&) {
+  }
+  // As the wet/dry extent reads it (no depth, corners only copied) and as the coarse mesh
+  // of the wave-refraction tool (no depth, corners checked).
+  for (bool checked : {false, true}) {
+    try {
+      vm::GridReading how;
+      how.depth = false;
+      how.cornersArePositions = checked;
+      const vm::Mesh m = vm::readMeshGrid("fort.14", how);
+      if (checked) vm::CoverageIndex(m.x, m.y, m.nm, 1.0e3).covered(0.5, 0.5);
+    } catch (const vm::Failure&) {
+    }
   }
   try {
     int ne = 0;
