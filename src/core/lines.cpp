@@ -1,5 +1,7 @@
 #include "core/lines.hpp"
 
+#include <sys/stat.h>
+
 #include <cerrno>
 #include <cstring>
 
@@ -26,7 +28,13 @@ void LineSource::failEnd(std::string_view expected) const {
 FileReader::FileReader(const std::string& path, size_t bufferSize) : LineSource(path) {
   f_ = std::fopen(path.c_str(), "rb");
   if (!f_) vm::fail("cannot open input file '" + path + "': " + std::strerror(errno));
-  buf_.resize(bufferSize < 4096 ? 4096 : bufferSize);
+  // A file smaller than the buffer asked for gets a buffer that just holds it.
+  struct stat st;
+  if (::fstat(::fileno(f_), &st) == 0 && S_ISREG(st.st_mode) &&
+      static_cast<unsigned long long>(st.st_size) < bufferSize)
+    bufferSize = static_cast<size_t>(st.st_size) + 1;
+  capacity_ = bufferSize < 4096 ? 4096 : bufferSize;
+  buf_.reset(new char[capacity_]);
 }
 
 FileReader::~FileReader() {
@@ -36,12 +44,17 @@ FileReader::~FileReader() {
 bool FileReader::refill() {
   if (eof_) return false;
   if (begin_ > 0) {
-    std::memmove(buf_.data(), buf_.data() + begin_, end_ - begin_);
+    std::memmove(buf_.get(), buf_.get() + begin_, end_ - begin_);
     end_ -= begin_;
     begin_ = 0;
   }
-  if (end_ == buf_.size()) buf_.resize(buf_.size() * 2);  // a line longer than the buffer
-  size_t got = std::fread(buf_.data() + end_, 1, buf_.size() - end_, f_);
+  if (end_ == capacity_) {  // a line longer than the buffer
+    std::unique_ptr<char[]> larger(new char[2 * capacity_]);
+    std::memcpy(larger.get(), buf_.get(), end_);
+    buf_ = std::move(larger);
+    capacity_ *= 2;
+  }
+  size_t got = std::fread(buf_.get() + end_, 1, capacity_ - end_, f_);
   if (got == 0) {
     if (std::ferror(f_)) vm::fail("read error on file '" + name() + "': " + std::strerror(errno));
     eof_ = true;
@@ -54,7 +67,7 @@ bool FileReader::refill() {
 bool FileReader::fetch(std::string_view& line) {
   size_t searched = 0;  // bytes after begin_ already searched for a line end
   for (;;) {
-    const char* base = buf_.data() + begin_;
+    const char* base = buf_.get() + begin_;
     const size_t avail = end_ - begin_;
     const void* nl = std::memchr(base + searched, '\n', avail - searched);
     if (nl) {
@@ -66,7 +79,7 @@ bool FileReader::fetch(std::string_view& line) {
     searched = avail;
     if (!refill()) {
       if (begin_ == end_) return false;
-      line = std::string_view(buf_.data() + begin_, end_ - begin_);  // last line without a line end
+      line = std::string_view(buf_.get() + begin_, end_ - begin_);  // last line without a line end
       begin_ = end_;
       return true;
     }

@@ -3,6 +3,7 @@
 #pragma once
 #include <cstdio>
 #include <istream>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -54,7 +55,11 @@ class FileReader : public LineSource {
  private:
   bool refill();
   std::FILE* f_ = nullptr;
-  std::vector<char> buf_;
+  // The read buffer is not zero-filled: the read writes every byte before it is looked at,
+  // and filling a large buffer for every file opened (most are small) costs more than
+  // reading them.
+  std::unique_ptr<char[]> buf_;
+  size_t capacity_ = 0;
   size_t begin_ = 0, end_ = 0;
   bool eof_ = false;
 };
