@@ -2,7 +2,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cstring>
-#include <regex>
+#include <string_view>
 
 #include "support/tooltest.hpp"
 #include "sweep/sweep.hpp"
@@ -60,10 +60,29 @@ size_t midLine(const std::vector<Line>& lines, size_t from) {
   return 0;
 }
 
+// A word that reads as a decimal number: sign, digits with at most one point, exponent.
+bool isNumber(std::string_view w) {
+  size_t p = 0, digits = 0;
+  auto digitsFrom = [&w](size_t& at) {
+    size_t n = 0;
+    for (; at < w.size() && std::isdigit(static_cast<unsigned char>(w[at])); ++at) ++n;
+    return n;
+  };
+  if (p < w.size() && (w[p] == '+' || w[p] == '-')) ++p;
+  digits += digitsFrom(p);
+  if (p < w.size() && w[p] == '.') digits += digitsFrom(++p);
+  if (digits == 0) return false;
+  if (p < w.size() && w[p] != '\0' && std::strchr("eEdD", w[p])) {
+    ++p;
+    if (p < w.size() && (w[p] == '+' || w[p] == '-')) ++p;
+    if (digitsFrom(p) == 0) return false;
+  }
+  return p == w.size();
+}
+
 // Numbers of the content: words between blanks, commas, slashes, colons and quotes that
 // read as a decimal number. Returns their positions and lengths.
 std::vector<std::pair<size_t, size_t>> numbersOf(const std::string& s) {
-  static const std::regex number(R"([+-]?(\d+\.?\d*|\.\d+)([eEdD][+-]?\d+)?)");
   auto separator = [](char c) { return std::isspace(static_cast<unsigned char>(c)) || std::strchr(",/:'\"", c); };
   std::vector<std::pair<size_t, size_t>> found;
   size_t p = 0;
@@ -71,8 +90,7 @@ std::vector<std::pair<size_t, size_t>> numbersOf(const std::string& s) {
     while (p < s.size() && separator(s[p])) ++p;
     size_t e = p;
     while (e < s.size() && !separator(s[e])) ++e;
-    if (e > p && std::regex_match(s.begin() + static_cast<long>(p), s.begin() + static_cast<long>(e), number))
-      found.emplace_back(p, e - p);
+    if (e > p && isNumber(std::string_view(s).substr(p, e - p))) found.emplace_back(p, e - p);
     p = e;
   }
   return found;

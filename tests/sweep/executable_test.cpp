@@ -27,7 +27,7 @@ class ProgramStops : public vmtest::ToolTest {
   // Runs the program on the answers, guarded against waiting for ever.
   Result velmorant(const std::string& answers) {
     writeFile("stdin.txt", answers);
-    const std::string cmd = std::string("timeout 60 '") + VELMORANT_EXE + "' < stdin.txt > stdout.txt 2> stderr.txt";
+    const std::string cmd = std::string("timeout 300 '") + VELMORANT_EXE + "' < stdin.txt > stdout.txt 2> stderr.txt";
     const int rc = std::system(cmd.c_str());
     return {WIFEXITED(rc) ? WEXITSTATUS(rc) : -1, readFile("stdout.txt"), readFile("stderr.txt")};
   }

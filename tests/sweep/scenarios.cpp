@@ -113,6 +113,8 @@ std::vector<Scenario> build() {
        pick("stations.TALVO") + pick("flags.txt")});
 
   // --- model output
+  // Station and global series end early, as a truncated one does, at a snap header or a
+  // node line that cannot be read; an unreadable line 2 stops the run.
   s.push_back({10,
                "station extraction",
                {{"gulf.Stations", "2\nA 0.3 0.2\n'Grand Isle' 5.0 5.0 0 20000.0\n", "FFF-FFFFC"},
@@ -166,6 +168,10 @@ std::vector<Scenario> build() {
        pick("gulf.Stations") + pick("reloc.txt")});
 
   // --- converters
+  // A value that is not a number is written as missing (-999) by NOAA (verified data),
+  // VANTE and VANTE-RVT, and passed over by TCOON; a date that cannot be read stops the run.
+  // Lines a converter skips (headers, identifiers it does not use, CSI lines led by a
+  // blank) take any damage.
   s.push_back({21,
                "CRMS",
                {{"data.csv",

@@ -27,7 +27,8 @@ std::vector<Damaged> damagesOf(const std::string& content);
 //   'F' stopped with a vm::Failure (non-zero status, one line) that names the file
 //   'o' stopped the same way naming another file: one that the damaged file names (a file
 //       name cut short) is missing
-//   'C' completed (the tool handled the input as specified for it)
+//   'C' completed (the tool takes such input in its stride: a series ending early, a value
+//       read as missing, a line it does not read)
 //   '-' the damage does not apply (no number to turn into text, a cut that repeats another)
 // Any other end (a failure without a clear one-line message or with a zero status, another
 // exception) is a fault and is shown as 'x'.

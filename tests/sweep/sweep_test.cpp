@@ -199,6 +199,8 @@ TEST_F(BadInputSweep, EveryDamagedInputIsHandledOrStopsCleanly) {
 // Console answers that end early: after every line of the base answers the run must stop
 // with a message about standard input, never wait or loop.
 TEST_F(BadInputSweep, AnswersEndingEarlyStopCleanly) {
+  const auto started = std::chrono::steady_clock::now();
+  int runs = 0;
   for (const Scenario& sc : scenarios()) {
     std::vector<size_t> ends;  // offsets just after each answer line
     for (size_t p = sc.answers.find('\n'); p != std::string::npos; p = sc.answers.find('\n', p + 1))
@@ -208,6 +210,7 @@ TEST_F(BadInputSweep, AnswersEndingEarlyStopCleanly) {
       lay(sc, sc.files.size(), std::nullopt);
       const std::string what = describe(sc) + ", answers ending after " + std::to_string(k) + " lines";
       const Outcome o = runOption(sc.option, cut, what);
+      ++runs;
       EXPECT_TRUE(cleanStopNaming(o, "standard input")) << what << ": " << o.message;
       expectInputsKept(sc, sc.files.size(), std::nullopt, what);
     }
@@ -215,9 +218,12 @@ TEST_F(BadInputSweep, AnswersEndingEarlyStopCleanly) {
       // The last answer without its line end is still an answer.
       lay(sc, sc.files.size(), std::nullopt);
       const Outcome o = runOption(sc.option, sc.answers.substr(0, sc.answers.size() - 1), describe(sc));
+      ++runs;
       EXPECT_EQ(o.end, Outcome::Completed) << describe(sc) << ", last answer without a line end: " << o.message;
     }
   }
+  const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+  std::printf("[ sweep    ] %d runs in %.2f s\n", runs, seconds);
 }
 
 // An answer that is refused and asked again, then the end of the answers: the question
