@@ -1,5 +1,6 @@
 // VANTE-RVT gauges: per station a wave file (height and periods) and a water-level file,
 // both with two-digit years, into four observation files.
+#include <climits>
 #include <string>
 
 #include "converters/rawdata.hpp"
@@ -22,6 +23,12 @@ int smallField(std::string_view line, long first, long last, const FileReader& r
   int v = 0;
   if (!readLine(colText(line, first, last), &raw, what, v)) raw.fail("expected " + std::string(what));
   return v;
+}
+
+// Two-digit years count from 2000; a year too large to take the 2000 stops the run.
+int fullYear(int year, const FileReader& raw) {
+  if (year > INT_MAX - 2000) raw.fail("the year " + std::to_string(year) + " is out of range");
+  return year + 2000;
 }
 
 }  // namespace
@@ -56,7 +63,7 @@ void vantervt(Console& con) {
       for (long k = 0; k < records; ++k) {
         readList(wave, "a wave record (month, day, year, hour, height, mean period, peak period, one more value)",
                  r.month, r.day, r.year, r.hour, height, mean, peak, unused);
-        r.year += 2000;
+        r.year = fullYear(r.year, wave);
         r.minute = r.second = 0;
         hs.data(r, height);
         tp.data(r, peak);

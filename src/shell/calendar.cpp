@@ -1,5 +1,6 @@
 #include "shell/calendar.hpp"
 
+#include <algorithm>
 #include <climits>
 #include <string>
 
@@ -36,36 +37,66 @@ void getmonthday(int dayofyear, int year, int& month, int& day) {
 
 void tzconvert(int& year, int& month, int& day, int& hour, int shift) {
   const bool leap = isLeap(year);
+  const long long yearLength = leap ? 366 : 365;
   auto length = [leap](long long m) {
     if (m < 1 || m > 12) fail("month " + std::to_string(m) + " is outside 1 to 12; the date cannot be shifted");
     return m == 2 && leap ? 29 : kMonthLength[m - 1];
   };
   long long y = year, mo = month, d = day, h = static_cast<long long>(hour) + shift;
-  while (h > 23) {
-    h -= 24;
-    ++d;
-    if (d > length(mo)) {
-      d = 1;
-      ++mo;
-      if (mo > 12) {
-        mo = 1;
-        ++y;
-      }
-    }
+  // Whole days to carry; the hour ends up from 0 to 23.
+  long long days = 0;
+  if (h > 23) {
+    days = h / 24;
+    h %= 24;
+  } else if (h < 0) {
+    days = -((23 - h) / 24);
+    h -= days * 24;
   }
-  while (h < 0) {
-    h += 24;
-    --d;
-    if (d == 0) {
-      if (mo == 1) {
-        mo = 12;
-        d = 31;
-        --y;
-      } else {
-        --mo;
-        d = length(mo);
-      }
+  // Day by day, as a clock would be turned, but a month at a time: every step forward looks
+  // at the month's length (so a bad month fails at once), and a day outside the month runs
+  // to its end or start without a carry. Once on a real date, a whole year of days comes
+  // back to the same date (February keeps the length of the year passed in), so whole years
+  // are carried at once: an absurd hour costs no more than a small one.
+  while (days > 0) {
+    const long long len = length(mo);
+    if (d < len) {
+      const long long k = std::min(days, d < 1 ? 1 - d : len - d);
+      d += k;
+      days -= k;
+      continue;
     }
+    d = 1;
+    if (++mo > 12) {
+      mo = 1;
+      ++y;
+    }
+    --days;
+    y += days / yearLength;
+    days %= yearLength;
+  }
+  // Backwards a day of 0 or less never reaches the carry at day 0 again.
+  for (long long back = -days; back > 0;) {
+    if (d < 1) {
+      d -= back;
+      break;
+    }
+    if (d > 1) {
+      const long long k = std::min(back, d - 1);
+      d -= k;
+      back -= k;
+      continue;
+    }
+    if (mo == 1) {
+      mo = 12;
+      d = 31;
+      --y;
+    } else {
+      --mo;
+      d = length(mo);
+    }
+    --back;
+    y -= back / yearLength;
+    back %= yearLength;
   }
   year = toInt(y, "year");
   month = toInt(mo, "month");

@@ -72,6 +72,20 @@ TEST_F(Vante, SeparatorsFeetAndLocalTime) {
                                    "   2005      8     29     15      0      0        0.9144"}));
 }
 
+TEST_F(Vante, TenDigitHoursAreCarriedWithoutADayPerStep) {
+  // The hour runs from the sixth column after the second slash to the colon: up to ten
+  // digits. Such lines are shifted as any other (and must not take seconds each).
+  std::string lines;
+  for (int k = 0; k < 20; ++k) lines += "8/9/2005 2147483600:05 1.0\n";
+  writeFile("v1.txt", lines);
+  writeFile("v2.txt", "");
+  convert();
+  std::string expected;
+  for (int k = 0; k < 20; ++k) expected += " 247152      2     18     13      5      0        0.3048\n";
+  expected += " VANTE_V2   30.000000000000000       -91.000000000000000     \n";
+  EXPECT_EQ(linesFrom(readFile("watlev_VANTE.TALVO"), 5), expected);
+}
+
 TEST_F(Vante, LinesWithoutADateStopTheRun) {
   writeFile("v1.txt", text({"8/29/2005 10:00 2.5", "8-29-2005 10:00 2.5"}));
   EXPECT_NE(stopMessage([&] { convert(); }).find("v1.txt, line 2"), std::string::npos);

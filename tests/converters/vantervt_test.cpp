@@ -44,6 +44,11 @@ TEST_F(VanteRvt, ShortFilesAndBadRecords) {
   writeFile("w1.txt", "1\n" + filler(8) + text({"8 29 05 14 1.2 6.5 9.0 0.0"}));
   writeFile("l1.txt", filler(7) + text({"08/2x/05 14:00 0.50"}));
   EXPECT_NE(stopMessage([&] { convert(); }).find("l1.txt, line 8"), std::string::npos);
+  // A wave-file year too large to take the 2000 stops the run at its record.
+  writeFile("w1.txt", "2\n" + filler(8) + text({"8 29 05 14 1.2 6.5 9.0 0.0", "8 29 2147483000 15 1.3 6.6 9.1 0.0"}));
+  EXPECT_NE(stopMessage([&] { convert(); }).find("w1.txt, line 11: the year 2147483000 is out of range"),
+            std::string::npos);
+  EXPECT_EQ(linesFrom(readFile("hs_VANTE-RVT.TALVO"), 5), "   2005      8     29     14      0      0        1.2000\n");
 }
 
 }  // namespace

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <chrono>
+#include <climits>
 #include <utility>
 
 #include "core/error.hpp"
@@ -59,6 +61,26 @@ TEST(TzConvert, FebruaryLengthIsFixedByTheStartingYear) {
   EXPECT_EQ(shifted({2007, 12, 31, 0}, 60 * 24), (Date{2008, 3, 1, 0}));
   // Starting in 2008 (leap), February 2009 is taken as 29 days long.
   EXPECT_EQ(shifted({2008, 12, 31, 0}, 60 * 24), (Date{2009, 2, 29, 0}));
+}
+
+TEST(TzConvert, HoursOfAnySizeCarryLikeSmallOnes) {
+  // A raw hour field may hold ten digits; the carry must neither take a day per step nor
+  // differ from the small shifts (results checked against the day-by-day carry).
+  EXPECT_EQ(shifted({2009, 1, 1, 5}, 365 * 24 * 1000), (Date{3009, 1, 1, 5}));
+  EXPECT_EQ(shifted({2009, 1, 1, INT_MAX}, 0), (Date{247155, 7, 15, 7}));
+  EXPECT_EQ(shifted({2008, 2, 29, INT_MAX}, 5), (Date{246484, 11, 24, 12}));
+  EXPECT_EQ(shifted({2008, 3, 1, INT_MIN}, -5), (Date{-242469, 6, 5, 11}));
+  // Days outside the month: forward they carry at once, backward below 1 they never do.
+  EXPECT_EQ(shifted({2009, 6, 40, INT_MAX}, 0), (Date{247156, 1, 11, 7}));
+  EXPECT_EQ(shifted({2009, 6, -50, INT_MAX}, 0), (Date{247155, 10, 23, 7}));
+  EXPECT_EQ(shifted({2009, 6, 50, INT_MIN}, 0), (Date{-243137, 1, 5, 16}));
+  EXPECT_EQ(shifted({2009, 6, -40, INT_MIN}, 0), (Date{2009, 6, -89478526, 16}));
+  Date far{INT_MAX - 100000, 6, 1, INT_MAX};
+  EXPECT_THROW(vm::tzconvert(far[0], far[1], far[2], far[3], 0), vm::Failure);
+  // A raw file of such lines: carried a day per step this took minutes.
+  const auto start = std::chrono::steady_clock::now();
+  for (int k = 0; k < 1000; ++k) shifted({2009, 1, 1, INT_MAX - k}, 5);
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
 }
 
 TEST(TzConvert, BadMonthIsAnErrorOnlyWhenADayCarries) {
