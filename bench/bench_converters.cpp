@@ -1,5 +1,5 @@
 // Throughput of the field-data converters on large generated raw files.
-// Usage: converters_bench [megabytes=200] [folder=/tmp/velmorant-converters-bench]
+// Usage: bench_converters [megabytes=200]
 #include "bench_util.hpp"
 #include <chrono>
 #include <cstdio>
@@ -10,6 +10,7 @@
 
 #include "core/console.hpp"
 #include "core/files.hpp"
+#include "scratch.hpp"
 #include "tools.hpp"
 
 namespace {
@@ -62,67 +63,68 @@ void time(const char* what, const std::string& raw, void (*tool)(vm::Console&), 
 }  // namespace
 
 int main(int argc, char** argv) {
-  const double megabytes = argc > 1 ? std::atof(argv[1]) : 200.0;
-  const std::filesystem::path folder = argc > 2 ? argv[2] : "/tmp/velmorant-converters-bench";
-  std::filesystem::create_directories(folder);
-  std::filesystem::current_path(folder);
+  return bench::guarded([&] {
+    const double megabytes = argc > 1 ? std::atof(argv[1]) : 200.0;
+    const ScratchFolder scratch;
 
-  {
-    Clock t;
-    generate("noaa.raw", "h1\nh2\nh3\nh4\nh5\nh6\n" + std::string(40, 'v') + "\n", megabytes, [&](long k) {
-      t.tick();
-      char b[64];
-      std::snprintf(b, sizeof b, "8761724 %04d%02d%02d %02d:%02d %6.3f %7.3f", t.year, t.month, t.day, t.hour,
-                    t.minute, 0.001 * static_cast<double>(k % 3000), 0.001 * static_cast<double>(k % 4000) - 1.5);
-      return std::string(b);
-    });
-    vm::OutFile list("noaa.list");
-    list.put("1\ncaption\n8761724 noaa.raw LA 29.263 -89.957 0.5\n");
-  }
-  time("noaa2talvo", "noaa.raw", vm::noaa2talvo, "noaa.list\n");
+    {
+      Clock t;
+      generate("noaa.raw", "h1\nh2\nh3\nh4\nh5\nh6\n" + std::string(40, 'v') + "\n", megabytes, [&](long k) {
+        t.tick();
+        char b[64];
+        std::snprintf(b, sizeof b, "8761724 %04d%02d%02d %02d:%02d %6.3f %7.3f", t.year, t.month, t.day, t.hour,
+                      t.minute, 0.001 * static_cast<double>(k % 3000), 0.001 * static_cast<double>(k % 4000) - 1.5);
+        return std::string(b);
+      });
+      vm::OutFile list("noaa.list");
+      list.put("1\ncaption\n8761724 noaa.raw LA 29.263 -89.957 0.5\n");
+    }
+    time("noaa2talvo", "noaa.raw", vm::noaa2talvo, "noaa.list\n");
+    scratch.clear();
 
-  {
-    Clock t;
-    generate("crms.csv", "caption\n", megabytes, [&](long k) {
-      t.tick();
-      std::string s = "CRMS" + std::to_string(100 + k / 100000) + "-H01," + two(t.month) + "/" + two(t.day) +
-                      "/2008," + two(t.hour) + ":" + two(t.minute) + ":00";
-      for (int f = 4; f <= 15; ++f) s += ",1.5";
-      return s + "," + std::to_string(0.001 * static_cast<double>(k % 4000)) + ",x";
-    });
-    vm::OutFile stations("crms.stations");
-    stations.put("200\ncaption\n");
-    for (int id = 100; id < 300; ++id) stations.line("CRMS" + std::to_string(id) + "-H01 -90.5 29.5 0.1 -9999");
-  }
-  time("crms2talvo", "crms.csv", vm::crms2talvo, "2008 1 1 0 0 0\n2008 12 31 23 59 59\ncrms.csv\ncrms.stations\n");
+    {
+      Clock t;
+      generate("crms.csv", "caption\n", megabytes, [&](long k) {
+        t.tick();
+        std::string s = "CRMS" + std::to_string(100 + k / 100000) + "-H01," + two(t.month) + "/" + two(t.day) +
+                        "/2008," + two(t.hour) + ":" + two(t.minute) + ":00";
+        for (int f = 4; f <= 15; ++f) s += ",1.5";
+        return s + "," + std::to_string(0.001 * static_cast<double>(k % 4000)) + ",x";
+      });
+      vm::OutFile stations("crms.stations");
+      stations.put("200\ncaption\n");
+      for (int id = 100; id < 300; ++id) stations.line("CRMS" + std::to_string(id) + "-H01 -90.5 29.5 0.1 -9999");
+    }
+    time("crms2talvo", "crms.csv", vm::crms2talvo, "2008 1 1 0 0 0\n2008 12 31 23 59 59\ncrms.csv\ncrms.stations\n");
+    scratch.clear();
 
-  {
-    Clock t;
-    generate("ndbc.raw", "", megabytes, [&](long k) {
-      t.tick();
-      std::string s = "42001 " + std::to_string(t.year) + " " + two(t.month) + " " + two(t.day) + " " + two(t.hour) +
-                      " " + two(t.minute);
-      for (int f = 0; f < 14; ++f) s += " 9.9";
-      return s + " 1.25 0.0 8.5 5.5 " + std::to_string(k % 360);
-    });
-    vm::OutFile list("ndbc.list");
-    list.put("1\nB1 -88.5 29.5 ndbc.raw\n");
-  }
-  time("ndbc2talvo", "ndbc.raw", vm::ndbc2talvo, "ndbc.list\n");
+    {
+      Clock t;
+      generate("ndbc.raw", "", megabytes, [&](long k) {
+        t.tick();
+        std::string s = "42001 " + std::to_string(t.year) + " " + two(t.month) + " " + two(t.day) + " " + two(t.hour) +
+                        " " + two(t.minute);
+        for (int f = 0; f < 14; ++f) s += " 9.9";
+        return s + " 1.25 0.0 8.5 5.5 " + std::to_string(k % 360);
+      });
+      vm::OutFile list("ndbc.list");
+      list.put("1\nB1 -88.5 29.5 ndbc.raw\n");
+    }
+    time("ndbc2talvo", "ndbc.raw", vm::ndbc2talvo, "ndbc.list\n");
+    scratch.clear();
 
-  {
-    Clock t;
-    generate("vante.raw", "", megabytes, [&](long k) {
-      t.tick();
-      return std::to_string(t.month) + "/" + std::to_string(t.day) + "/2005 " + std::to_string(t.hour) + ":" +
-             two(t.minute) + " " + std::to_string(0.01 * static_cast<double>(k % 500));
-    });
-    vm::OutFile list("vante.list");
-    list.put("1\ncaption\nV1 29.5 -90.25 vante.raw NAVD88 0.5\n");
-  }
-  time("vante2talvo", "vante.raw", vm::vante2talvo, "vante.list\n");
+    {
+      Clock t;
+      generate("vante.raw", "", megabytes, [&](long k) {
+        t.tick();
+        return std::to_string(t.month) + "/" + std::to_string(t.day) + "/2005 " + std::to_string(t.hour) + ":" +
+               two(t.minute) + " " + std::to_string(0.01 * static_cast<double>(k % 500));
+      });
+      vm::OutFile list("vante.list");
+      list.put("1\ncaption\nV1 29.5 -90.25 vante.raw NAVD88 0.5\n");
+    }
+    time("vante2talvo", "vante.raw", vm::vante2talvo, "vante.list\n");
+    scratch.clear();
 
-  std::filesystem::current_path("/");
-  std::filesystem::remove_all(folder);
-  return 0;
+  });
 }

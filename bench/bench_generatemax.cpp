@@ -3,22 +3,23 @@
 #include <string>
 
 #include "modelout_data.hpp"
+#include "scratch.hpp"
 #include "tools.hpp"
 
 int main(int argc, char** argv) {
-  const int side = argc > 1 ? std::stoi(argv[1]) : 447;  // about 200,000 nodes
-  const long np = static_cast<long>(side + 1) * (side + 1);
-  const std::string mesh = bench::scratch("genmax.14"), global = bench::scratch("genmax.63"),
-                    out = bench::scratch("genmax.max.63");
-  bench::writeGridMesh(mesh, side, -90.0, 25.0, 0.01);
-  for (int snaps : {30, 120}) {
-    bench::isolated([&] {
-      const double bytes = bench::writeGlobal(global, np, snaps, false);
-      const double t = bench::timeTool(mesh + "\n" + global + "\n" + out + "\n",
-                                       [](vm::Console& c) { vm::generatemax(c, "unix"); });
-      bench::report("generatemax (full global file)", std::to_string(np) + " nodes, " + std::to_string(snaps) + " snaps",
-                    bytes, t);
-    });
-  }
-  for (const std::string& f : {global, mesh, out}) std::remove(f.c_str());
+  return bench::guarded([&] {
+    const int side = argc > 1 ? std::stoi(argv[1]) : 447;  // about 200,000 nodes
+    const long np = static_cast<long>(side + 1) * (side + 1);
+    const ScratchFolder scratch;
+    bench::writeGridMesh("genmax.14", side, -90.0, 25.0, 0.01);
+    for (int snaps : {30, 120}) {
+      bench::isolated([&] {
+        const double bytes = bench::writeGlobal("genmax.63", np, snaps, false);
+        const double t = bench::timeTool("genmax.14\ngenmax.63\ngenmax.max.63\n",
+                                         [](vm::Console& c) { vm::generatemax(c, "unix"); });
+        bench::report("generatemax (full global file)",
+                      std::to_string(np) + " nodes, " + std::to_string(snaps) + " snaps", bytes, t);
+      });
+    }
+  });
 }

@@ -1,5 +1,5 @@
 // Throughput of the observation editing tools on a large generated observation file.
-// Usage: bench_obsedit [megabytes=300] [folder=/tmp/velmorant-obsedit-bench]
+// Usage: bench_obsedit [megabytes=300]
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -11,6 +11,7 @@
 #include "core/console.hpp"
 #include "core/files.hpp"
 #include "observations/talvo_format.hpp"
+#include "scratch.hpp"
 #include "tools.hpp"
 
 namespace {
@@ -60,27 +61,26 @@ void time(const char* what, const std::string& answers, void (*tool)(vm::Console
 }  // namespace
 
 int main(int argc, char** argv) {
-  const double megabytes = argc > 1 ? std::atof(argv[1]) : 300.0;
-  const std::filesystem::path dir = argc > 2 ? argv[2] : "/tmp/velmorant-obsedit-bench";
-  std::filesystem::create_directories(dir);
-  std::filesystem::current_path(dir);
-  const std::string input = "big.TALVO";
-  const auto t0 = std::chrono::steady_clock::now();
-  generate(input, megabytes);
-  std::fprintf(stderr, "generated %s in %.2f s\n", input.c_str(),
-              std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count());
-  {
-    vm::OutFile f("filter.txt");
-    f.line("1\n2\n3\n4");
-    for (int s = 0; s < kStations; s += 3) f.line("NOAA_" + std::to_string(8760000 + s) + " 0 0 0");
-    vm::OutFile c("clean.txt");
-    for (int s = 0; s < kStations; s += 2) c.line("NOAA_" + std::to_string(8760000 + s) + "\n2008 1 1 0 6 0\n2008 1 2 3 0 0");
-  }
-  const std::string pick = "99\n" + input + "\n";
-  time("talvofilter", pick + "99\nfilter.txt\n", vm::talvofilter, input, "big.F.TALVO");
-  time("talvorename", pick, vm::talvorename, input, "big.N.TALVO");
-  time("talvomerge", "1\nQORVEL\nmerged.TALVO\n" + pick + "n\n", vm::talvomerge, input, "merged.TALVO");
-  time("talvoadjust", pick + "1\nEST\n-5\n", vm::talvoadjust, input, "big.TALVO.A.TALVO");
-  time("talvoclean", pick + "99\nclean.txt\n", vm::talvoclean, input, "big.C.TALVO");
-  std::filesystem::remove_all(dir);
+  return bench::guarded([&] {
+    const double megabytes = argc > 1 ? std::atof(argv[1]) : 300.0;
+    const ScratchFolder scratch;
+    const std::string input = "big.TALVO";
+    const auto t0 = std::chrono::steady_clock::now();
+    generate(input, megabytes);
+    std::fprintf(stderr, "generated %s in %.2f s\n", input.c_str(),
+                std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count());
+    {
+      vm::OutFile f("filter.txt");
+      f.line("1\n2\n3\n4");
+      for (int s = 0; s < kStations; s += 3) f.line("NOAA_" + std::to_string(8760000 + s) + " 0 0 0");
+      vm::OutFile c("clean.txt");
+      for (int s = 0; s < kStations; s += 2) c.line("NOAA_" + std::to_string(8760000 + s) + "\n2008 1 1 0 6 0\n2008 1 2 3 0 0");
+    }
+    const std::string pick = "99\n" + input + "\n";
+    time("talvofilter", pick + "99\nfilter.txt\n", vm::talvofilter, input, "big.F.TALVO");
+    time("talvorename", pick, vm::talvorename, input, "big.N.TALVO");
+    time("talvomerge", "1\nQORVEL\nmerged.TALVO\n" + pick + "n\n", vm::talvomerge, input, "merged.TALVO");
+    time("talvoadjust", pick + "1\nEST\n-5\n", vm::talvoadjust, input, "big.TALVO.A.TALVO");
+    time("talvoclean", pick + "99\nclean.txt\n", vm::talvoclean, input, "big.C.TALVO");
+  });
 }

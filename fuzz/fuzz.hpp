@@ -42,7 +42,8 @@ std::vector<std::string> parts(const std::uint8_t* data, std::size_t size, std::
 void put(const std::string& name, std::string_view content);
 
 // Runs a tool on scripted answers (lines joined by '\n'), with its console output thrown
-// away. A clean stop (vm::Failure) is an expected outcome; anything else escapes.
+// away. A clean stop (vm::Failure) is an expected outcome; anything else escapes. The
+// chooser's listing command is done in-process meanwhile (no shell per call).
 void runTool(const std::string& answers, const std::function<void(vm::Console&)>& tool);
 
 }  // namespace fuzz

@@ -16,6 +16,10 @@ namespace vm {
 
 namespace {
 
+// Output files, created anew by every run.
+const char* const kNotFoundFile = "notfound.txt";
+const char* const kWatlevFile = "watlev_CRMS.TALVO";
+
 constexpr size_t kDataWidth = 1000;
 constexpr int kCommas = 17;
 constexpr int kLevelField = 16;
@@ -99,8 +103,9 @@ void crms2talvo(Console& con) {
   const double first = dayNumber(cd, start[1], start[2], start[3], start[4], start[5]);
   const double last = dayNumber(cd, end[1], end[2], end[3], end[4], end[5]);
 
-  OutFile notfound("notfound.txt");
-  TalvoOut out("watlev_CRMS.TALVO", "% TALVO generic format - Water Level", "watlev (m)", "CRMS", "NAVD88");
+  refuseOutputsOverInputs({kNotFoundFile, kWatlevFile}, {dataName, stationsName});
+  OutFile notfound(kNotFoundFile);
+  TalvoOut out(kWatlevFile, "% TALVO generic format - Water Level", "watlev (m)", "CRMS", "NAVD88");
 
   FileReader data(dataName);
   data.need("the caption line of the CRMS input file");

@@ -11,6 +11,12 @@ namespace vm {
 
 namespace {
 
+// Output files, created anew by every run.
+const char* const kHsFile = "hs_CSI.TALVO";
+const char* const kDirFile = "dir_CSI.TALVO";
+const char* const kTmFile = "tm_CSI.TALVO";
+const char* const kTpFile = "tp_CSI.TALVO";
+
 constexpr size_t kCsiWidth = 142;
 
 }  // namespace
@@ -24,10 +30,12 @@ void csi2talvo(Console& con) {
              s.lat, datum, conv);
   });
 
-  TalvoOut hs("hs_CSI.TALVO", "% TALVO generic format - Wave Height", "hs (m)", "CSI", "NAVD");
-  TalvoOut dir("dir_CSI.TALVO", "% TALVO generic format - Wave Direction", "dir (degrees)", "CSI", "NAVD");
-  TalvoOut tm("tm_CSI.TALVO", "% TALVO generic format - Average Wave Period", "tp (s)", "CSI", "NAVD");
-  TalvoOut tp("tp_CSI.TALVO", "% TALVO generic format - Peak Wave Period", "tp (s)", "CSI", "NAVD");
+  refuseOutputsOverInputs({kHsFile, kDirFile, kTmFile, kTpFile}, {listName}, stations);
+
+  TalvoOut hs(kHsFile, "% TALVO generic format - Wave Height", "hs (m)", "CSI", "NAVD");
+  TalvoOut dir(kDirFile, "% TALVO generic format - Wave Direction", "dir (degrees)", "CSI", "NAVD");
+  TalvoOut tm(kTmFile, "% TALVO generic format - Average Wave Period", "tp (s)", "CSI", "NAVD");
+  TalvoOut tp(kTpFile, "% TALVO generic format - Peak Wave Period", "tp (s)", "CSI", "NAVD");
 
   long number = 0;
   for (const Station& st : stations) {

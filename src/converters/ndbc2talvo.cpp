@@ -11,6 +11,12 @@ namespace vm {
 
 namespace {
 
+// Output files, created anew by every run.
+const char* const kDirFile = "dir_NDBC.TALVO";
+const char* const kHsFile = "hs_NDBC.TALVO";
+const char* const kTpFile = "tp_NDBC.TALVO";
+const char* const kTmFile = "tm_NDBC.TALVO";
+
 constexpr size_t kItems = 25;
 constexpr size_t kHeight = 20, kPeak = 22, kMean = 23, kDirection = 24;  // positions in a record
 
@@ -23,10 +29,12 @@ void ndbc2talvo(Console& con) {
     readList(in, "a station record (id, longitude, latitude, file)", s.stnid, s.lon, s.lat, s.filename);
   });
 
-  TalvoOut dir("dir_NDBC.TALVO", "% TALVO generic format ver. 1.0 wind-direction", "dir (degrees)", "NDBC", "NAVD");
-  TalvoOut hs("hs_NDBC.TALVO", "% TALVO generic format ver. 1.0 wave-height", "hs (m)", "NDBC", "NAVD");
-  TalvoOut tp("tp_NDBC.TALVO", "% TALVO generic format ver. 1.0 peak wave-period", "tp (s)", "NDBC", "NAVD");
-  TalvoOut tm("tm_NDBC.TALVO", "% TALVO generic format ver. 1.0 mean wave-period", "tp (s)", "NDBC", "NAVD");
+  refuseOutputsOverInputs({kDirFile, kHsFile, kTpFile, kTmFile}, {listName}, stations);
+
+  TalvoOut dir(kDirFile, "% TALVO generic format ver. 1.0 wind-direction", "dir (degrees)", "NDBC", "NAVD");
+  TalvoOut hs(kHsFile, "% TALVO generic format ver. 1.0 wave-height", "hs (m)", "NDBC", "NAVD");
+  TalvoOut tp(kTpFile, "% TALVO generic format ver. 1.0 peak wave-period", "tp (s)", "NDBC", "NAVD");
+  TalvoOut tm(kTmFile, "% TALVO generic format ver. 1.0 mean wave-period", "tp (s)", "NDBC", "NAVD");
 
   for (const Station& st : stations) {
     const std::string label = labelOf("NDBC_", st.stnid);

@@ -11,6 +11,12 @@ namespace vm {
 
 namespace {
 
+// Output files, created anew by every run.
+const char* const kNavdVerFile = "watlev_NOAA_NAVD_VER.TALVO";
+const char* const kMslVerFile = "watlev_NOAA_MSL_VER.TALVO";
+const char* const kNavdPreFile = "watlev_NOAA_NAVD_PRE.TALVO";
+const char* const kMslPreFile = "watlev_NOAA_MSL_PRE.TALVO";
+
 constexpr size_t kRawWidth = 200;
 
 // The value of a verified line: the second of two "f7.3" fields separated by one column.
@@ -34,12 +40,12 @@ void noaa2talvo(Console& con) {
              s.lat, s.lon, s.conv);
   });
 
-  TalvoOut navdVer("watlev_NOAA_NAVD_VER.TALVO", "% TALVO generic format - Water Level", "watlev (m)", "NOAA",
-                   "NAVD88");
-  TalvoOut mslVer("watlev_NOAA_MSL_VER.TALVO", "% TALVO generic format - Water Level", "watlev (m)", "NOAA", "MSL");
-  TalvoOut navdPre("watlev_NOAA_NAVD_PRE.TALVO", "% TALVO generic format - Water Level", "watlev (m)", "NOAA",
-                   "NAVD88");
-  TalvoOut mslPre("watlev_NOAA_MSL_PRE.TALVO", "% TALVO generic format - Water Level", "watlev (m)", "NOAA", "MSL");
+  refuseOutputsOverInputs({kNavdVerFile, kMslVerFile, kNavdPreFile, kMslPreFile}, {listName}, stations);
+
+  TalvoOut navdVer(kNavdVerFile, "% TALVO generic format - Water Level", "watlev (m)", "NOAA", "NAVD88");
+  TalvoOut mslVer(kMslVerFile, "% TALVO generic format - Water Level", "watlev (m)", "NOAA", "MSL");
+  TalvoOut navdPre(kNavdPreFile, "% TALVO generic format - Water Level", "watlev (m)", "NOAA", "NAVD88");
+  TalvoOut mslPre(kMslPreFile, "% TALVO generic format - Water Level", "watlev (m)", "NOAA", "MSL");
 
   long number = 0;
   for (const Station& st : stations) {

@@ -22,6 +22,22 @@ std::string askName(Console& con, std::string_view prompt, size_t width) {
   return name;
 }
 
+void refuseOutputsOverInputs(std::initializer_list<const char*> outputs, const std::vector<std::string>& inputs,
+                             const std::vector<Station>& stations) {
+  auto check = [&outputs](const std::string& input) {
+    if (input.empty()) return;
+    for (const char* out : outputs)
+      if (sameFile(out, input))
+        fail(std::string("the output file ") + out + " would replace the input file " + input +
+             "; rename the input file");
+  };
+  for (const std::string& in : inputs) check(in);
+  for (const Station& st : stations) {
+    check(st.filename);
+    check(st.filename2);
+  }
+}
+
 std::string labelOf(std::string_view prefix, std::string_view stnid) {
   std::string s(prefix);
   s += rtrim(stnid);

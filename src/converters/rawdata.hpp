@@ -2,6 +2,7 @@
 // their header lines, station header and data lines, and the reads of raw-file fields cut
 // from fixed columns or from columns found by separators.
 #pragma once
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -37,6 +38,13 @@ struct Station {
 template <class ReadRecord>
 std::vector<Station> readStations(const std::string& path, bool caption, ReadRecord record,
                                   size_t width = kNameWidth);
+
+// Stops the run, before any output file is created, when one of the converter's fixed
+// output names denotes one of its input files: the files named in `inputs` and every raw
+// file the station list names. The raw files are read only after the outputs are created,
+// and a list or data file would be emptied by the run that reads it.
+void refuseOutputsOverInputs(std::initializer_list<const char*> outputs, const std::vector<std::string>& inputs,
+                             const std::vector<Station>& stations = {});
 
 // The network prefix (which ends in "_") followed by the trimmed identifier.
 std::string labelOf(std::string_view prefix, std::string_view stnid);

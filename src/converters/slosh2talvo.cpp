@@ -8,13 +8,22 @@
 
 namespace vm {
 
+namespace {
+
+// Output files, created anew by every run.
+const char* const kWatlevFile = "watlev_SLOSH.TALVO";
+
+}  // namespace
+
 void slosh2talvo(Console& con) {
   const std::string listName = askName(con, "Enter the name of the SLOSH station list");
   const std::vector<Station> stations = readStations(listName, true, [](LineSource& in, Station& s) {
     readList(in, "a station record (id, latitude, longitude, file)", s.stnid, s.lat, s.lon, s.filename);
   });
 
-  TalvoOut out("watlev_SLOSH.TALVO", "% TALVO generic format - Water Level", "watlev (m)", "SLOSH", "NAVD88");
+  refuseOutputsOverInputs({kWatlevFile}, {listName}, stations);
+
+  TalvoOut out(kWatlevFile, "% TALVO generic format - Water Level", "watlev (m)", "SLOSH", "NAVD88");
 
   long number = 0;
   for (const Station& st : stations) {

@@ -9,6 +9,13 @@
 
 namespace vm {
 
+namespace {
+
+// Output files, created anew by every run.
+const char* const kWatlevFile = "watlev_TCOON_NAVD88.TALVO";
+
+}  // namespace
+
 void tcoon2talvo(Console& con) {
   const std::string listName = askName(con, "Enter the name of the TCOON station list");
   const std::vector<Station> stations = readStations(listName, true, [](LineSource& in, Station& s) {
@@ -17,8 +24,9 @@ void tcoon2talvo(Console& con) {
              s.filename, s.lat, s.lon, datum, s.conv);
   });
 
-  TalvoOut out("watlev_TCOON_NAVD88.TALVO", "% TALVO generic format - Water Level (surge)", "watlev (m)", "TCOON",
-               "NAVD88");
+  refuseOutputsOverInputs({kWatlevFile}, {listName}, stations);
+
+  TalvoOut out(kWatlevFile, "% TALVO generic format - Water Level (surge)", "watlev (m)", "TCOON", "NAVD88");
 
   long number = 0;
   for (const Station& st : stations) {

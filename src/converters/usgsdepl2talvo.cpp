@@ -11,6 +11,11 @@ namespace vm {
 
 namespace {
 
+// Output files, created anew by every run.
+const char* const kSurgeFile = "watlev_USGS-DEPL_surge.TALVO";
+const char* const kBeachFile = "watlev_USGS-DEPL_beach.TALVO";
+const char* const kRiverineFile = "watlev_USGS-DEPL_riverine.TALVO";
+
 constexpr int kToUtc = 5;
 
 // Storm 1 (Ike): 28 header lines, then records "mm/dd/yyyy hh:mm level".
@@ -76,12 +81,12 @@ void usgsdepl2talvo(Console& con) {
              s.lon, s.filename, datum, conv, further, s.site);
   });
 
-  TalvoOut surge("watlev_USGS-DEPL_surge.TALVO", "% TALVO generic format - Water Level (surge)", "watlev (m)",
-                 "USGS-DEPL", "NAVD88");
-  TalvoOut beach("watlev_USGS-DEPL_beach.TALVO", "% TALVO generic format - Water Level (beach)", "watlev (m)",
-                 "USGS-DEPL", "NAVD88");
-  TalvoOut riverine("watlev_USGS-DEPL_riverine.TALVO", "% TALVO generic format - Water Level (riverine)",
-                    "watlev (m)", "USGS-DEPL", "NAVD88");
+  refuseOutputsOverInputs({kSurgeFile, kBeachFile, kRiverineFile}, {listName}, stations);
+
+  TalvoOut surge(kSurgeFile, "% TALVO generic format - Water Level (surge)", "watlev (m)", "USGS-DEPL", "NAVD88");
+  TalvoOut beach(kBeachFile, "% TALVO generic format - Water Level (beach)", "watlev (m)", "USGS-DEPL", "NAVD88");
+  TalvoOut riverine(kRiverineFile, "% TALVO generic format - Water Level (riverine)", "watlev (m)", "USGS-DEPL",
+                    "NAVD88");
 
   long number = 0;
   for (const Station& st : stations) {

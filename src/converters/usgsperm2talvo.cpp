@@ -11,6 +11,9 @@ namespace vm {
 
 namespace {
 
+// Output files, created anew by every run.
+const char* const kWatlevFile = "watlev_USGS-PERM.TALVO";
+
 // Skips the comment lines (first item beginning with "#"), the column-name line after
 // them and the column-format line.
 void skipComments(FileReader& raw) {
@@ -50,8 +53,9 @@ void usgsperm2talvo(Console& con) {
              s.filename, datum, s.conv);
   });
 
-  TalvoOut out("watlev_USGS-PERM.TALVO", "% TALVO generic format - Water Level", "watlev (m)", "USGS-PERM",
-               "NAVD88");
+  refuseOutputsOverInputs({kWatlevFile}, {listName}, stations);
+
+  TalvoOut out(kWatlevFile, "% TALVO generic format - Water Level", "watlev (m)", "USGS-PERM", "NAVD88");
 
   long number = 0;
   for (const Station& st : stations) {

@@ -9,6 +9,13 @@
 
 namespace vm {
 
+namespace {
+
+// Output files, created anew by every run.
+const char* const kWatlevFile = "watlev_VANTE.TALVO";
+
+}  // namespace
+
 void vante2talvo(Console& con) {
   const std::string listName = askName(con, "Enter the name of the VANTE station list");
   const std::vector<Station> stations = readStations(listName, true, [](LineSource& in, Station& s) {
@@ -17,7 +24,9 @@ void vante2talvo(Console& con) {
              s.filename, datum, s.conv);
   });
 
-  TalvoOut out("watlev_VANTE.TALVO", "% TALVO generic format - Water Level", "watlev (m)", "VANTE", "NAVD88");
+  refuseOutputsOverInputs({kWatlevFile}, {listName}, stations);
+
+  TalvoOut out(kWatlevFile, "% TALVO generic format - Water Level", "watlev (m)", "VANTE", "NAVD88");
 
   long number = 0;
   for (const Station& st : stations) {

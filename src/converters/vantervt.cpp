@@ -12,6 +12,12 @@ namespace vm {
 
 namespace {
 
+// Output files, created anew by every run.
+const char* const kHsFile = "hs_VANTE-RVT.TALVO";
+const char* const kTpFile = "tp_VANTE-RVT.TALVO";
+const char* const kTmFile = "tm_VANTE-RVT.TALVO";
+const char* const kWatlevFile = "watlev_VANTE-RVT.TALVO";
+
 // A free-form integer read from a few columns of a water-level line.
 int smallField(std::string_view line, long first, long last, const FileReader& raw, std::string_view what) {
   int v = 0;
@@ -34,10 +40,12 @@ void vantervt(Console& con) {
              s.filename, s.filename2, s.lat, s.lon, s.conv);
   });
 
-  TalvoOut hs("hs_VANTE-RVT.TALVO", "% TALVO generic format - Wave Height", "hs (m)", "VANTE-RVT", "NAVD88");
-  TalvoOut tp("tp_VANTE-RVT.TALVO", "% TALVO generic format - Peak Period", "tp (s)", "VANTE-RVT", "NAVD88");
-  TalvoOut tm("tm_VANTE-RVT.TALVO", "% TALVO generic format - Mean Period", "tp (s)", "VANTE-RVT", "NAVD88");
-  TalvoOut wl("watlev_VANTE-RVT.TALVO", "% TALVO generic format - Water Level", "watlev (m)", "VANTE-RVT", "NAVD88");
+  refuseOutputsOverInputs({kHsFile, kTpFile, kTmFile, kWatlevFile}, {listName}, stations);
+
+  TalvoOut hs(kHsFile, "% TALVO generic format - Wave Height", "hs (m)", "VANTE-RVT", "NAVD88");
+  TalvoOut tp(kTpFile, "% TALVO generic format - Peak Period", "tp (s)", "VANTE-RVT", "NAVD88");
+  TalvoOut tm(kTmFile, "% TALVO generic format - Mean Period", "tp (s)", "VANTE-RVT", "NAVD88");
+  TalvoOut wl(kWatlevFile, "% TALVO generic format - Water Level", "watlev (m)", "VANTE-RVT", "NAVD88");
 
   long number = 0;
   for (const Station& st : stations) {

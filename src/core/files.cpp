@@ -12,7 +12,6 @@ namespace vm {
 OutFile::OutFile(const std::string& path) : name_(path) {
   f_ = std::fopen(path.c_str(), "wb");
   if (!f_) fail("cannot create output file '" + path + "': " + std::strerror(errno));
-  buf_.reserve(1 << 20);
 }
 
 OutFile::~OutFile() {

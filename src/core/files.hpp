@@ -26,7 +26,7 @@ class OutFile {
  private:
   std::FILE* f_ = nullptr;
   std::string name_;
-  std::string buf_;
+  std::string buf_;  // grows with what is written, up to 1 MB before it goes to the file
 };
 
 // True when the two names denote the same file: the same file on disk when both exist,

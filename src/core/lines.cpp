@@ -28,9 +28,8 @@ void LineSource::failEnd(std::string_view expected) const {
 FileReader::FileReader(const std::string& path, size_t bufferSize) : LineSource(path) {
   f_ = std::fopen(path.c_str(), "rb");
   if (!f_) vm::fail("cannot open input file '" + path + "': " + std::strerror(errno));
-  // A file smaller than the buffer gets a buffer of its own size: tools that open many
-  // small files (a list re-read for every station) would otherwise clear a megabyte each
-  // time. The buffer still grows should the file turn out longer.
+  // A file smaller than the buffer gets a buffer of its own size: small files (station
+  // lists, control files) are opened often and need no megabytes each.
   struct stat st;
   if (::fstat(::fileno(f_), &st) == 0 && S_ISREG(st.st_mode) && st.st_size >= 0 &&
       static_cast<unsigned long long>(st.st_size) < bufferSize)

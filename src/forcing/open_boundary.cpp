@@ -1,5 +1,8 @@
 #include "forcing/open_boundary.hpp"
 
+#include <utility>
+
+#include "core/counts.hpp"
 #include "core/error.hpp"
 #include "core/lines.hpp"
 #include "core/listin.hpp"
@@ -13,8 +16,10 @@ std::vector<BoundaryPoint> readOpenBoundaryPoints(const std::string& path, bool 
   readList(in, "the element count and the node count", ne, np);
   if (ne < 0 || np < 0) in.fail("the element and node counts must not be negative");
 
-  std::vector<BoundaryPoint> node(static_cast<size_t>(np));
-  std::vector<char> seen(static_cast<size_t>(np), 0);
+  // The node lines are kept as read, and placed under their numbers once all NP are there:
+  // a node count that the file does not hold allocates nothing.
+  std::vector<std::pair<long, BoundaryPoint>> lines;
+  lines.reserve(reserveAhead(np));
   for (long j = 0; j < np; ++j) {
     long n = 0;
     double x = 0.0, y = 0.0, depth = 0.0;
@@ -25,9 +30,15 @@ std::vector<BoundaryPoint> readOpenBoundaryPoints(const std::string& path, bool 
     if (n < 1 || n > np)
       in.fail("node number " + std::to_string(n) + " lies outside 1.." + std::to_string(np) +
               "; this tool needs the nodes numbered 1 to the node count");
-    node[static_cast<size_t>(n - 1)] = {x, y};
+    lines.push_back({n, {x, y}});
+  }
+  std::vector<BoundaryPoint> node(static_cast<size_t>(np));
+  std::vector<char> seen(static_cast<size_t>(np), 0);
+  for (const auto& [n, p] : lines) {
+    node[static_cast<size_t>(n - 1)] = p;
     seen[static_cast<size_t>(n - 1)] = 1;
   }
+  lines = {};
   for (long j = 0; j < ne; ++j) in.need("an element line");
 
   long nope = 0, neta = 0;

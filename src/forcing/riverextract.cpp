@@ -120,9 +120,9 @@ std::vector<RiverLine> readProfiles(Console& con, const std::string& path, size_
   con.say("Reading Source File");
   con.empty();
   con.line(tableHeader("Flowrate (cms)", "Florate (cfs)"));
-  std::vector<RiverLine> profiles(static_cast<size_t>(nfile));
+  std::vector<RiverLine> profiles;  // grows with the profiles read, whatever the count announces
   for (long g = 0; g < nfile; ++g) {
-    RiverLine& p = profiles[static_cast<size_t>(g)];
+    RiverLine& p = profiles.emplace_back();
     p.name = pad(in.need("the name of a profile"), kNameWidth);
     long count = 0;
     readList(in, "the point count of a profile", count);

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "core/counts.hpp"
 #include "core/error.hpp"
 #include "core/files.hpp"
 #include "core/fmt.hpp"
@@ -75,29 +76,51 @@ TriMesh readDatabaseMesh(const std::string& path) {
   readList(in, "the element count and the node count", ne, np);
   if (ne < 0 || np < 0 || ne > INT32_MAX || np > INT32_MAX) in.fail("element or node count out of range");
   TriMesh m;
-  m.x.assign(static_cast<size_t>(np), 0.0f);
-  m.y.assign(static_cast<size_t>(np), 0.0f);
-  std::vector<char> seen(static_cast<size_t>(np), 0);
+  // Node and element lines are kept as read and placed under their numbers once all of
+  // them are there: counts that the file does not hold allocate nothing.
+  struct NodeLine {
+    long n;
+    float x, y;
+  };
+  std::vector<NodeLine> nodeLines;
+  nodeLines.reserve(reserveAhead(np));
   for (long j = 0; j < np; ++j) {
     long n = 0;
     float x = 0.0f, y = 0.0f;
     readList(in, "a node line (number, x, y)", n, x, y);
     if (n < 1 || n > np) in.fail("node number " + std::to_string(n) + " lies outside 1.." + std::to_string(np));
-    m.x[static_cast<size_t>(n - 1)] = x;
-    m.y[static_cast<size_t>(n - 1)] = y;
-    seen[static_cast<size_t>(n - 1)] = 1;
+    nodeLines.push_back({n, x, y});
   }
-  m.corners.assign(3 * static_cast<size_t>(ne), -1);
+  m.x.assign(static_cast<size_t>(np), 0.0f);
+  m.y.assign(static_cast<size_t>(np), 0.0f);
+  std::vector<char> seen(static_cast<size_t>(np), 0);
+  for (const NodeLine& l : nodeLines) {
+    m.x[static_cast<size_t>(l.n - 1)] = l.x;
+    m.y[static_cast<size_t>(l.n - 1)] = l.y;
+    seen[static_cast<size_t>(l.n - 1)] = 1;
+  }
+  nodeLines = {};
+  struct ElementLine {
+    long e;
+    int32_t corner[3];
+  };
+  std::vector<ElementLine> elementLines;
+  elementLines.reserve(reserveAhead(ne));
   for (long j = 0; j < ne; ++j) {
     long e = 0, count = 0, n[3] = {0, 0, 0};
     readList(in, "an element line (number, node count, three nodes)", e, count, n[0], n[1], n[2]);
     if (e < 1 || e > ne) in.fail("element number " + std::to_string(e) + " lies outside 1.." + std::to_string(ne));
+    ElementLine& l = elementLines.emplace_back();
+    l.e = e;
     for (int k = 0; k < 3; ++k) {
       if (n[k] < 1 || n[k] > np || !seen[static_cast<size_t>(n[k] - 1)])
         in.fail("element " + std::to_string(e) + " names node " + std::to_string(n[k]) + ", which has no node line");
-      m.corners[3 * static_cast<size_t>(e - 1) + static_cast<size_t>(k)] = static_cast<int32_t>(n[k] - 1);
+      l.corner[k] = static_cast<int32_t>(n[k] - 1);
     }
   }
+  m.corners.assign(3 * static_cast<size_t>(ne), -1);
+  for (const ElementLine& l : elementLines)
+    for (int k = 0; k < 3; ++k) m.corners[3 * static_cast<size_t>(l.e - 1) + static_cast<size_t>(k)] = l.corner[k];
   for (long e = 0; e < ne; ++e)
     if (m.corners[3 * static_cast<size_t>(e)] < 0) fail(path + ": element " + std::to_string(e + 1) + " has no element line");
   return m;

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "core/counts.hpp"
 #include "core/files.hpp"
 #include "core/fmt.hpp"
 #include "core/lines.hpp"
@@ -20,7 +21,11 @@ void extractTidalResults(Console& con, const TidalResultLayout& layout) {
   const std::string output = askOutputName(con, "Enter the name of the extract file", "the extract file name", input);
 
   const size_t nc = layout.order.size();
-  std::vector<double> amp(nc * static_cast<size_t>(stations)), ph(amp.size());
+  // The values grow with the stations read: a mistyped count stops at the end of the file
+  // instead of taking memory for stations that are not there.
+  std::vector<double> amp, ph;
+  amp.reserve(nc * reserveAhead(stations));
+  ph.reserve(amp.capacity());
   {
     FileReader in(input);
     for (int k = 0; k < layout.headerLines; ++k) in.need("a header line");
@@ -29,8 +34,8 @@ void extractTidalResults(Console& con, const TidalResultLayout& layout) {
     for (long s = 0; s < stations; ++s) {
       for (int k = 0; k < layout.stationLines; ++k) in.need("a station heading line");
       for (size_t c = 0; c < nc; ++c) {
-        double& a = amp[static_cast<size_t>(s) * nc + c];
-        double& p = ph[static_cast<size_t>(s) * nc + c];
+        double& a = amp.emplace_back(0.0);
+        double& p = ph.emplace_back(0.0);
         if (layout.withPosition)
           readList(in, "latitude, longitude, two texts, amplitude and phase", lat, lon, text1, text2, a, p);
         else

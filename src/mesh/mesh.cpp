@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/counts.hpp"
 #include "core/error.hpp"
 #include "core/fmt.hpp"
 #include "core/listin.hpp"
@@ -209,26 +210,35 @@ Mesh readMeshFull(const std::string& path, Console& con) {
   return read14(in, sizes, con);
 }
 
-Mesh readMeshGrid(const std::string& path) {
+Mesh readMeshGrid(const std::string& path, const GridReading& how) {
   FileReader in(path);
   Mesh m;
   m.title = std::string(cut(in.need("the title line"), kTitleWidth));
   int ne = 0, np = 0;
   readSizes(in, ne, np);
-  m.x.resize(static_cast<size_t>(np));
-  m.y.resize(static_cast<size_t>(np));
-  m.depth.resize(static_cast<size_t>(np));
-  for (size_t j = 0; j < static_cast<size_t>(np); ++j) {
+  // The arrays grow with the lines read: the counts alone allocate nothing.
+  m.x.reserve(reserveAhead(np));
+  m.y.reserve(reserveAhead(np));
+  if (how.depth) m.depth.reserve(reserveAhead(np));
+  for (int j = 0; j < np; ++j) {
     long long number = 0;
-    readList(in, "a node line (number, x, y, depth)", number, m.x[j], m.y[j], m.depth[j]);
+    double x = 0.0, y = 0.0, depth = 0.0;
+    if (how.depth) readList(in, "a node line (number, x, y, depth)", number, x, y, depth);
+    else readList(in, "a node line (number, x, y)", number, x, y);
+    m.x.push_back(x);
+    m.y.push_back(y);
+    if (how.depth) m.depth.push_back(depth);
   }
-  m.nm.resize(static_cast<size_t>(ne));
-  for (auto& c : m.nm) {
+  m.nm.reserve(reserveAhead(ne));
+  for (int j = 0; j < ne; ++j) {
     long long number = 0, corners = 0;
+    std::array<int, 3> c{0, 0, 0};
     readList(in, "an element line (number, corner count, three node numbers)", number, corners, c[0], c[1], c[2]);
-    for (int v : c)
-      if (v < 1 || v > np)
-        in.fail("element corner " + std::to_string(v) + " is not a node number from 1 to " + std::to_string(np));
+    if (how.cornersArePositions)
+      for (int v : c)
+        if (v < 1 || v > np)
+          in.fail("element corner " + std::to_string(v) + " is not a node number from 1 to " + std::to_string(np));
+    m.nm.push_back(c);
   }
   return m;
 }
@@ -240,11 +250,14 @@ Mesh readMeshNodes(const std::string& path, int* elementCount) {
   int ne = 0, np = 0;
   readSizes(in, ne, np);
   if (elementCount) *elementCount = ne;
-  m.x.resize(static_cast<size_t>(np));
-  m.y.resize(static_cast<size_t>(np));
-  for (size_t j = 0; j < static_cast<size_t>(np); ++j) {
+  m.x.reserve(reserveAhead(np));
+  m.y.reserve(reserveAhead(np));
+  for (int j = 0; j < np; ++j) {
     long long number = 0;
-    readList(in, "a node line (number, x, y)", number, m.x[j], m.y[j]);
+    double x = 0.0, y = 0.0;
+    readList(in, "a node line (number, x, y)", number, x, y);
+    m.x.push_back(x);
+    m.y.push_back(y);
   }
   return m;
 }

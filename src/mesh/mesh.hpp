@@ -12,7 +12,8 @@
 //    lines), and the element and boundary tables hold positions. A label that no node line
 //    carries maps to position 0.
 //  - readMeshGrid takes only the nodes and the elements, and uses the corner numbers of the
-//    element lines directly as positions (a corner outside 1..NP is an error).
+//    element lines directly as positions (a corner outside 1..NP is an error, unless the
+//    caller only copies the corners).
 //
 // Positions are 1-based, as in the file: node k is at index k-1 of x, y and depth.
 #pragma once
@@ -103,9 +104,12 @@ Mesh read14(LineSource& in, const MeshSizes& sizes, Console& con);
 // Both passes on the named file.
 Mesh readMeshFull(const std::string& path, Console& con);
 
-// Nodes and elements only; corners are positions and must lie in 1..NP. Line 1 is kept as
-// the title (cut to 120 characters).
-Mesh readMeshGrid(const std::string& path);
+// Nodes and elements only. Line 1 is kept as the title (cut to 120 characters).
+struct GridReading {
+  bool depth = true;                // node lines hold a depth (false: only x and y are read)
+  bool cornersArePositions = true;  // corners must lie in 1..NP (false: taken as they are)
+};
+Mesh readMeshGrid(const std::string& path, const GridReading& how = {});
 
 // The title, the counts and the node lines (number, x, y) only: the element lines and
 // everything after them are not read, and the depth is not kept (`depth` stays empty).

@@ -1,6 +1,8 @@
 // Wave refraction: the nodal attribute "wave_refraction_in_swan" (1.0 enabled, 0.0
 // disabled) built for a mesh, enabled inside a lon/lat box or inside the coverage of a
 // coarse mesh, and added to a copy of an existing nodal attributes file.
+#include <algorithm>
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -82,12 +84,15 @@ void writeAttributes(const std::string& origName, const std::string& newName, co
   readLine(text("the number of attributes (line 3)"), &in, "the number of attributes (line 3)", m);
   if (m < 0) in.fail("expected a number of attributes of 0 or more, found " + std::to_string(m));
 
+  // Four header lines per attribute (counted per attribute: four times a count near the
+  // largest integer does not exist).
   std::vector<std::string> headers;
-  for (long long k = 0; k < 4 * m; ++k) {
-    headers.push_back(text("an attribute header line"));
-    if (k % 4 == 0 && trim(headers.back()) == kAttribute)
-      in.fail(std::string("the file already holds the attribute ") + kAttribute);
-  }
+  for (long long k = 0; k < m; ++k)
+    for (int l = 0; l < 4; ++l) {
+      headers.push_back(text("an attribute header line"));
+      if (l == 0 && trim(headers.back()) == kAttribute)
+        in.fail(std::string("the file already holds the attribute ") + kAttribute);
+    }
 
   OutFile out(newName);
   out.line(title);
@@ -154,9 +159,15 @@ void addwave13(Console& con) {
     con.line("You want to enable the wave refraction within the coverage defined by a coarse mesh.");
     const std::string coarseName = askLine(con, "Enter name of the coarse mesh (GOMEX.grd): ", kNameWidth);
     inputs.push_back(coarseName);
-    const Mesh coarse = readMeshGrid(coarseName);
+    GridReading how;
+    how.depth = false;  // corners are positions, checked
+    const Mesh coarse = readMeshGrid(coarseName, how);
     con.line("The coarse mesh was read successfully.");
-    const CoverageIndex index(coarse.x, coarse.y, coarse.nm);
+    double magnitude = 0.0;  // every node of the mesh is answered through the index
+    for (size_t n = 0; n < refrac.size(); ++n)
+      if (std::isfinite(mesh.x[n]) && std::isfinite(mesh.y[n]))
+        magnitude = std::max({magnitude, std::fabs(mesh.x[n]), std::fabs(mesh.y[n])});
+    const CoverageIndex index(coarse.x, coarse.y, coarse.nm, magnitude);
     for (size_t n = 0; n < refrac.size(); ++n) refrac[n] = index.covered(mesh.x[n], mesh.y[n]);
   } else {
     unacceptable(con, option);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace vm {
 
@@ -50,14 +51,27 @@ bool coveredByScan(const std::vector<double>& x, const std::vector<double>& y, c
 }
 
 CoverageIndex::CoverageIndex(const std::vector<double>& x, const std::vector<double>& y,
-                             const std::vector<std::array<int, 3>>& nm) {
+                             const std::vector<std::array<int, 3>>& nm, double magnitude) {
   tri_.reserve(nm.size());
   for (const auto& c : nm) tri_.push_back(cornersOf(x, y, c));
+  for (size_t j = 0; j < x.size(); ++j) {
+    if (std::isfinite(x[j])) magnitude = std::max(magnitude, std::fabs(x[j]));
+    if (std::isfinite(y[j])) magnitude = std::max(magnitude, std::fabs(y[j]));
+  }
+  magnitude_ = magnitude;
+  const double u = std::numeric_limits<double>::epsilon() / 2;
+  const double m2 = magnitude_ * magnitude_;
 
-  // Every covered point lies inside its element enlarged about its centroid by 0.15 % (in
-  // exact arithmetic), so inside its bounding box widened by 0.15 % of the box's size. The
-  // boxes are widened by far more than that, and by an absolute amount that covers the
-  // rounding of the products, so that no covering element is ever left out.
+  // Why the boxes below hold every point an element can cover. Let l1, l2, l3 be the
+  // point's barycentric coordinates (summing to 1) and N the sum of the negative ones; then
+  // A1 + A2 + A3 = A (1 + 2N) in exact arithmetic. A point beyond the element's bounding box
+  // by d in x (or y) has N >= d / (W + H), W and H the box's sides. With every coordinate at
+  // most M in absolute value, each computed doubled area is off by less than 32 u M^2 (u the
+  // unit roundoff), so a covered point has N < 0.0006 + 140 u M^2 / a, a the computed
+  // doubled area, as long as a >= 1024 u M^2. Widening each box by more than (W + H) times
+  // that keeps every covering element in the cells of its points. Elements of smaller area
+  // (nearly collinear corners, where rounding can cover points far along their line) are
+  // tested for every point; an element of zero computed area covers nothing.
   struct Box {
     double xa, ya, xb, yb;
   };
@@ -70,11 +84,17 @@ CoverageIndex::CoverageIndex(const std::vector<double>& x, const std::vector<dou
       always_.push_back(static_cast<uint32_t>(e));
       continue;
     }
+    const double a = twiceArea(c.x1, c.y1, c.x2, c.y2, c.x3, c.y3);
+    if (a == 0.0) continue;  // 0 x 1.001 is never greater than a sum of absolute values
+    if (!(a >= 1024.0 * u * m2) || !std::isfinite(a)) {
+      always_.push_back(static_cast<uint32_t>(e));
+      continue;
+    }
     Box b{std::min({c.x1, c.x2, c.x3}), std::min({c.y1, c.y2, c.y3}), std::max({c.x1, c.x2, c.x3}),
           std::max({c.y1, c.y2, c.y3})};
     const double size = (b.xb - b.xa) + (b.yb - b.ya);
     const double scale = std::max({std::fabs(b.xa), std::fabs(b.xb), std::fabs(b.ya), std::fabs(b.yb), 1.0});
-    const double margin = 0.01 * size + 1e-9 * scale;
+    const double margin = size * (0.01 + 140.0 * u * m2 / a) + 1e-9 * scale + 4.0 * u * magnitude_;
     b = {b.xa - margin, b.ya - margin, b.xb + margin, b.yb + margin};
     box[e] = b;
     if (filed.empty()) {
@@ -120,6 +140,12 @@ bool CoverageIndex::anyCovers(const uint32_t* first, const uint32_t* last, doubl
 }
 
 bool CoverageIndex::covered(double px, double py) const {
+  if (std::isnan(px) || std::isnan(py)) return false;  // every comparison fails
+  if (!(std::fabs(px) <= magnitude_ && std::fabs(py) <= magnitude_)) {
+    for (const Corners& c : tri_)
+      if (elementCovers(c, px, py)) return true;
+    return false;
+  }
   if (!always_.empty() && anyCovers(always_.data(), always_.data() + always_.size(), px, py)) return true;
   if (nx_ == 0 || !(px >= x0_ && px <= x1_ && py >= y0_ && py <= y1_)) return false;
   const size_t c = static_cast<size_t>(cellOf(py, y0_, invDy_, ny_)) * static_cast<size_t>(nx_) +

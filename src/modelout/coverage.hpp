@@ -8,8 +8,11 @@
 // one outside by 0.1 % of the element's area or more is not.
 //
 // CoverageIndex answers "is P covered by any element?" exactly as testing every element
-// in turn does, through a uniform grid of cells: each element is filed under the cells its
-// enlarged bounding box meets, and only the elements of P's cell are tested.
+// in turn does, rounding included, through a uniform grid of cells: each element is filed
+// under the cells its enlarged bounding box meets, and only the elements of P's cell are
+// tested. Nearly degenerate elements, which rounding lets cover points far outside them,
+// are tested for every point; points beyond the magnitude the index was built for are
+// tested against every element.
 #pragma once
 #include <array>
 #include <cstdint>
@@ -26,7 +29,10 @@ bool elementCovers(const Corners& c, double px, double py);
 class CoverageIndex {
  public:
   // x, y: node coordinates; nm: element corners as 1-based positions, each in 1..x.size().
-  CoverageIndex(const std::vector<double>& x, const std::vector<double>& y, const std::vector<std::array<int, 3>>& nm);
+  // Points whose coordinates are at most `magnitude` (or the largest node coordinate, when
+  // larger) in absolute value are answered through the grid.
+  CoverageIndex(const std::vector<double>& x, const std::vector<double>& y, const std::vector<std::array<int, 3>>& nm,
+                double magnitude = 0.0);
 
   bool covered(double px, double py) const;
 
@@ -34,7 +40,8 @@ class CoverageIndex {
   bool anyCovers(const uint32_t* first, const uint32_t* last, double px, double py) const;
 
   std::vector<Corners> tri_;
-  std::vector<uint32_t> always_;  // elements with corners that are not finite: tested for every point
+  std::vector<uint32_t> always_;  // elements not finite or nearly degenerate: tested for every point
+  double magnitude_ = 0.0;
   double x0_ = 0, y0_ = 0, x1_ = -1, y1_ = -1;  // extent of the grid
   double invDx_ = 0, invDy_ = 0;
   int nx_ = 0, ny_ = 0;

@@ -56,7 +56,7 @@ void generatemax(Console& con, const std::string& /*os*/) {
   std::vector<double> maxr(static_cast<size_t>(np) * nv, kDryValue);
   con.empty();
   const bool complete = forEachSnap(con, g, [&](int node, const double* v) {
-    double* m = &maxr[static_cast<size_t>(node - 1) * nv];
+    double* m = maxr.data() + static_cast<size_t>(node - 1) * nv;  // no element at all for record type 0
     for (size_t k = 0; k < nv; ++k)
       if (v[k] > m[k] && v[k] != kDryValue) m[k] = v[k];
   });

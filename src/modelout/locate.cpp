@@ -11,6 +11,7 @@ namespace {
 constexpr double kTolerance = 1.0099999904632568;  // 1.01 in single precision
 constexpr double kFarthest = 1.0e9;                 // nodes this far or farther are never nearest
 constexpr double kUnit = std::numeric_limits<double>::epsilon() / 2;
+constexpr size_t kLeaf = 8;  // nodes of a leaf of the node tree
 
 inline double doubledArea(double x1, double y1, double x2, double y2, double x3, double y3) {
   return x2 * y3 - x3 * y2 - (x1 * y3 - x3 * y1) + (x1 * y2 - x2 * y1);
@@ -29,6 +30,11 @@ inline Corners corners(const Mesh& m, int e) {
 // Better means nearer, or as near and lower-numbered; (d, 0) is "nothing found yet".
 inline bool better(double d, int j, double bestD, int bestJ) {
   return d < bestD || (d == bestD && bestJ != 0 && j < bestJ);
+}
+
+// fmax without the library call: a NaN depth never counts, unless every depth is NaN.
+inline void deeper(double& deepest, double d) {
+  if (!(d <= deepest) && !std::isnan(d)) deepest = d;
 }
 
 }  // namespace
@@ -236,39 +242,66 @@ int ElementIndex::find(double xs, double ys) const {
 // Node tree.
 
 NodeIndex::NodeIndex(const Mesh& m) : m_(m) {
-  order_.reserve(static_cast<size_t>(m.np()));
-  for (int j = 0; j < m.np(); ++j)
-    if (std::isfinite(m.x[static_cast<size_t>(j)]) && std::isfinite(m.y[static_cast<size_t>(j)])) order_.push_back(j);
-  if (order_.empty()) return;
-  size_t nodes = 1;
-  while (nodes < 2 * order_.size()) nodes *= 2;
+  // The tree is built on contiguous copies of the nodes (partitioning them through an
+  // index into the mesh's arrays is several times slower on large meshes).
+  std::vector<Point> pts;
+  pts.reserve(static_cast<size_t>(m.np()));
+  for (int j = 0; j < m.np(); ++j) {
+    const size_t k = static_cast<size_t>(j);
+    if (std::isfinite(m.x[k]) && std::isfinite(m.y[k])) pts.push_back({m.x[k], m.y[k], m.depth[k], j});
+  }
+  if (pts.empty()) return;
+  // Ranges halve (the larger half rounded up) down to leaves of at most kLeaf nodes: the
+  // tree's depth, and so the size of its implicit array, follows from the node count.
+  size_t longest = pts.size(), nodes = 2;
+  while (longest > kLeaf) {
+    longest = (longest + 1) / 2;
+    nodes *= 2;
+  }
   boxes_.resize(nodes);
   ranges_.assign(nodes, {0, 0});
-  build(1, 0, static_cast<int>(order_.size()));
+  build(pts, 1, 0, static_cast<int>(pts.size()), boxOf(pts.data(), 0, static_cast<int>(pts.size())));
+  order_.resize(pts.size());
+  for (size_t k = 0; k < pts.size(); ++k) order_[k] = pts[k].j;
 }
 
-void NodeIndex::build(int node, int lo, int hi) {
-  ranges_[static_cast<size_t>(node)] = {lo, hi};
-  Box b{m_.x[static_cast<size_t>(order_[static_cast<size_t>(lo)])], m_.y[static_cast<size_t>(order_[static_cast<size_t>(lo)])],
-        0, 0, std::numeric_limits<double>::quiet_NaN()};
-  b.x1 = b.x0;
-  b.y1 = b.y0;
+NodeIndex::Box NodeIndex::boxOf(const Point* p, int lo, int hi) {
+  Box b{p[lo].x, p[lo].y, p[lo].x, p[lo].y, std::numeric_limits<double>::quiet_NaN()};
   for (int k = lo; k < hi; ++k) {
-    const size_t j = static_cast<size_t>(order_[static_cast<size_t>(k)]);
-    b.x0 = std::min(b.x0, m_.x[j]), b.x1 = std::max(b.x1, m_.x[j]);
-    b.y0 = std::min(b.y0, m_.y[j]), b.y1 = std::max(b.y1, m_.y[j]);
-    b.deepest = std::fmax(b.deepest, m_.depth[j]);
+    b.x0 = std::min(b.x0, p[k].x), b.x1 = std::max(b.x1, p[k].x);
+    b.y0 = std::min(b.y0, p[k].y), b.y1 = std::max(b.y1, p[k].y);
+    deeper(b.deepest, p[k].depth);
   }
-  boxes_[static_cast<size_t>(node)] = b;
-  if (hi - lo <= 8) return;
+  return b;
+}
+
+// `around` holds every node of the range (it need not be tight) and decides the axis of
+// the split; the boxes kept are tight, leaves' from their nodes and the others' the union
+// of their children's.
+void NodeIndex::build(std::vector<Point>& pts, int node, int lo, int hi, const Box& around) {
+  const size_t at = static_cast<size_t>(node);
+  ranges_[at] = {lo, hi};
+  if (hi - lo <= static_cast<int>(kLeaf)) {
+    boxes_[at] = boxOf(pts.data(), lo, hi);
+    return;
+  }
   const int mid = lo + (hi - lo) / 2;
-  const bool alongX = (b.x1 - b.x0) >= (b.y1 - b.y0);
-  std::nth_element(order_.begin() + lo, order_.begin() + mid, order_.begin() + hi, [&](int a, int c) {
-    return alongX ? m_.x[static_cast<size_t>(a)] < m_.x[static_cast<size_t>(c)]
-                  : m_.y[static_cast<size_t>(a)] < m_.y[static_cast<size_t>(c)];
-  });
-  build(2 * node, lo, mid);
-  build(2 * node + 1, mid, hi);
+  const auto first = pts.begin() + lo, middle = pts.begin() + mid, last = pts.begin() + hi;
+  Box left = around, right = around;
+  if ((around.x1 - around.x0) >= (around.y1 - around.y0)) {
+    std::nth_element(first, middle, last, [](const Point& a, const Point& c) { return a.x < c.x; });
+    left.x1 = right.x0 = middle->x;
+  } else {
+    std::nth_element(first, middle, last, [](const Point& a, const Point& c) { return a.y < c.y; });
+    left.y1 = right.y0 = middle->y;
+  }
+  build(pts, 2 * node, lo, mid, left);
+  build(pts, 2 * node + 1, mid, hi, right);
+  const Box& l = boxes_[2 * at];
+  const Box& r = boxes_[2 * at + 1];
+  Box b{std::min(l.x0, r.x0), std::min(l.y0, r.y0), std::max(l.x1, r.x1), std::max(l.y1, r.y1), l.deepest};
+  deeper(b.deepest, r.deepest);
+  boxes_[at] = b;
 }
 
 int NodeIndex::query(double xs, double ys, bool wet, double minDepth) const {
@@ -293,7 +326,7 @@ int NodeIndex::query(double xs, double ys, bool wet, double minDepth) const {
     if (wet && b.deepest < minDepth) continue;
     const auto [lo, hi] = ranges_[static_cast<size_t>(node)];
     const size_t left = static_cast<size_t>(2 * node);
-    if (hi - lo <= 8) {
+    if (hi - lo <= static_cast<int>(kLeaf)) {
       for (int k = lo; k < hi; ++k) {
         const int j = order_[static_cast<size_t>(k)];
         if (wet && !(m_.depth[static_cast<size_t>(j)] >= minDepth)) continue;

@@ -64,7 +64,12 @@ class NodeIndex {
   struct Box {
     double x0, y0, x1, y1, deepest;
   };
-  void build(int node, int lo, int hi);
+  struct Point {  // a node's copy while the tree is built
+    double x, y, depth;
+    int j;
+  };
+  static Box boxOf(const Point* p, int lo, int hi);
+  void build(std::vector<Point>& pts, int node, int lo, int hi, const Box& around);
   int query(double xs, double ys, bool wet, double minDepth) const;
   const Mesh& m_;
   std::vector<int> order_;  // node indexes in tree order

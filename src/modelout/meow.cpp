@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "core/counts.hpp"
 #include "core/files.hpp"
 #include "core/fmt.hpp"
 #include "core/listin.hpp"
@@ -80,7 +81,7 @@ void meow(Console& con, const std::string& /*os*/) {
              h.increment, h.outputStep, h.recordType);
     if (i == 1) {
       if (h.np < 0) in.fail("expected a node count of 0 or more, found " + std::to_string(h.np));
-      z.assign(static_cast<size_t>(h.np), kDryValue);
+      z.reserve(reserveAhead(h.np));  // the envelope grows with the first file's node lines
     } else if (static_cast<size_t>(h.np) != z.size() || h.np < 0) {
       in.fail("the node count " + std::to_string(h.np) + " differs from the first file's " +
               std::to_string(z.size()));
@@ -95,9 +96,16 @@ void meow(Console& con, const std::string& /*os*/) {
 
     long long node = 0;
     double v = kDryValue;  // a slash on a line leaves the value of the line before
-    for (double& e : z) {
-      readNodeValue(in, in.need("a node line (node number and value)"), node, v);
-      if (v > e) e = v;
+    if (i == 1) {
+      for (int j = 0; j < h.np; ++j) {
+        readNodeValue(in, in.need("a node line (node number and value)"), node, v);
+        z.push_back(v > kDryValue ? v : kDryValue);  // as the later files: the larger value wins
+      }
+    } else {
+      for (double& e : z) {
+        readNodeValue(in, in.need("a node line (node number and value)"), node, v);
+        if (v > e) e = v;
+      }
     }
   }
 

@@ -1,5 +1,6 @@
 #include "modelout/stations.hpp"
 
+#include "core/counts.hpp"
 #include "core/error.hpp"
 #include "core/lines.hpp"
 #include "core/listin.hpp"
@@ -12,8 +13,10 @@ std::vector<StationRecord> readStationFile(const std::string& path) {
   int n = 0;
   readList(in, "the number of stations (line 1)", n);
   if (n < 0) in.fail("expected a number of stations of 0 or more, found " + std::to_string(n));
-  std::vector<StationRecord> st(static_cast<size_t>(n));
-  for (StationRecord& s : st) {
+  std::vector<StationRecord> st;
+  st.reserve(reserveAhead(n));  // grows with the station lines read
+  for (int k = 0; k < n; ++k) {
+    StationRecord& s = st.emplace_back();
     const std::string_view line = cut(in.need("a station line"), 500);
     readLine(line, &in, "station ID, latitude and longitude", s.id, s.lat, s.lon);
     s.id = std::string(cut(s.id, 120));

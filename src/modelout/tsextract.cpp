@@ -126,8 +126,11 @@ void tsextract(Console& con, const std::string& os, int cntrl, std::string& file
       fail(stationPath + ": station " + std::string(trim(s.id)) + " has preferred node " + std::to_string(s.usenode) +
            ", not a node number from 1 to " + std::to_string(np));
 
+  // Driven, the global file is known already and must outlive the summary too.
   const std::string summaryPath = summaryName(stationPath, meshPath);
-  if (sameFile(summaryPath, stationPath) || sameFile(summaryPath, meshPath))
+  const std::string knownGlobal = cntrl == 0 ? std::string() : std::string(rtrim(cut(fort63u, 100)));
+  if (sameFile(summaryPath, stationPath) || sameFile(summaryPath, meshPath) ||
+      (!knownGlobal.empty() && sameFile(summaryPath, knownGlobal)))
     fail("the summary file " + summaryPath + " would replace an input file");
 
   double magnitude = 0.0;

@@ -58,7 +58,11 @@ void wetdry(Console& con, const std::string& /*os*/) {
   if (sameFile(meshName, kWetFile) || sameFile(globalName, kWetFile))
     fail(std::string("the input files must not be named ") + kWetFile + ", which this tool writes");
 
-  const Mesh mesh = readMeshGrid(meshName);
+  // The depth is not needed, and the corners are only copied to the new file.
+  GridReading how;
+  how.depth = false;
+  how.cornersArePositions = false;
+  const Mesh mesh = readMeshGrid(meshName, how);
   std::vector<int> wetn(static_cast<size_t>(mesh.np()), 0);
 
   // Only the snap count of line 2 is read; every snap header must hold its node-line

@@ -4,10 +4,12 @@
 #include <string>
 #include <vector>
 
+#include "core/counts.hpp"
 #include "core/error.hpp"
 #include "core/files.hpp"
 #include "core/listin.hpp"
 #include "core/text.hpp"
+#include "modelout/stationedit.hpp"
 #include "modelout/timeseries.hpp"
 #include "observations/talvo61_dates.hpp"
 #include "observations/talvo_format.hpp"
@@ -94,14 +96,14 @@ void talvo61(Console& con, const std::string& os, int cntrl, StartDate& startArg
       double t = 0.0;
       if (!in.nextSnap(t)) break;
       con.say(FreeLine().t("Collecting data for timesnap ").i(l).t("."));
+      // The values grow with the station lines read, not with the count line 2 announces.
       const size_t base = first.size();
-      first.resize(base + perSnap);
-      if (two) second.resize(base + perSnap);
       bool complete = true;
       for (size_t i = 0; i < perSnap && complete; ++i) {
-        double w = 0.0;
-        complete = in.station(first[base + i], w);
-        if (two) second[base + i] = w;
+        double v = 0.0, w = 0.0;
+        complete = in.station(v, w);
+        first.push_back(v);
+        if (two) second.push_back(w);
       }
       if (!complete) {
         first.resize(base);
@@ -114,11 +116,13 @@ void talvo61(Console& con, const std::string& os, int cntrl, StartDate& startArg
   const size_t nt = times.size();
 
   const std::string stationPath = std::string(rtrim(dfolder)) + stationName;
-  std::vector<Station> stations(static_cast<size_t>(ns));
+  std::vector<Station> stations;
+  stations.reserve(reserveAhead(ns));
   {
     FileReader in(stationPath);
     in.need("the station count (line 1)");
-    for (Station& s : stations) {
+    for (int i = 0; i < ns; ++i) {
+      Station& s = stations.emplace_back();
       readList(in, "station label, latitude and longitude", s.label, s.lat, s.lon);
       s.label = std::string(rtrim(cut(s.label, 120)));
     }
@@ -140,7 +144,9 @@ void talvo61(Console& con, const std::string& os, int cntrl, StartDate& startArg
   std::string line;
   for (size_t i = 0; i < stations.size(); ++i) {
     const Station& s = stations[i];
-    out.line(stationHeaderLine(s.label, s.lat, s.lon));
+    // A label that holds a blank (read from a quoted item) keeps its apostrophes, so that the
+    // station header reads back as one label and the station list made from it too.
+    out.line(stationHeaderLine(stationIdItem(s.label), s.lat, s.lon));
     for (size_t l = 0; l < nt; ++l) {
       const size_t at = l * static_cast<size_t>(ns) + i;
       const double v = first[at];

@@ -1,8 +1,10 @@
 // The batch chain: for every station file of a control file, station time series from a
 // global file, then the observation file from those series, without a single prompt.
 #include <string>
+#include <vector>
 
 #include "core/error.hpp"
+#include "core/files.hpp"
 #include "core/lines.hpp"
 #include "core/listin.hpp"
 #include "core/text.hpp"
@@ -37,6 +39,22 @@ int recordTypeOf(const std::string& globalName) {
   return g.header().recordType;
 }
 
+// The files the chain writes for one station file (the summary, the series of either record
+// type and the observation file made from it) must not replace the control file that is
+// still being read.
+void refuseOutputsOverControlFile(const std::string& ctlName, const std::string& stationPath, const std::string& mesh,
+                                  const std::string& runid) {
+  std::vector<std::string> outputs{summaryName(stationPath, mesh)};
+  for (int recordType : {1, 2}) {
+    outputs.push_back(seriesName(stationPath, runid, recordType));
+    outputs.push_back(outputs.back() + ".TALVO");
+  }
+  for (const std::string& out : outputs)
+    if (sameFile(out, ctlName))
+      fail("the file " + out + ", which the chain writes for " + stationPath + ", would replace the control file " +
+           ctlName);
+}
+
 }  // namespace
 
 void talvocntrl(Console& con, const std::string& os) {
@@ -60,6 +78,7 @@ void talvocntrl(Console& con, const std::string& os) {
     if (!validKind(kind)) ctl.fail("observation kind " + std::to_string(kind) + " is not one of 1 to 7");
     for (int f = 0; f < files; ++f) {
       std::string station(rtrim(cut(ctl.need("a station file name"), 120)));
+      refuseOutputsOverControlFile(ctlName, std::string(rtrim(folder)) + station, mesh, runid);
       tsextract(con, os, 1, station, mesh, global, runid, folder);
       // The series file just written, beside the station file.
       std::string series = seriesName(std::string(rtrim(folder)) + station, runid, recordTypeOf(global));

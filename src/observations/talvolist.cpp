@@ -32,7 +32,8 @@ void talvolist(Console& con, const std::string& os) {
   con.say("Enter the name of the input watlev file");
   const std::string input = choosefile(con, kTalvo, os);
   const std::string output = stationListName(input);
-  if (sameFile(input, kTempFile)) fail(std::string("the input file must not be the scratch file ") + kTempFile);
+  if (sameFile(input, kTempFile))
+    fail("the input file " + input + " must not be the scratch file " + kTempFile + ", which this tool writes");
 
   long count = 0;
   {

@@ -1,6 +1,7 @@
 #include "shell/choosefile.hpp"
 
 #include <cstdlib>
+#include <utility>
 #include <vector>
 
 #include "core/lines.hpp"
@@ -20,7 +21,17 @@ const char* extension(int kind) {
   }
 }
 
+ListingRunner& runner() {
+  static ListingRunner r = nullptr;
+  return r;
+}
+
 }  // namespace
+
+ListingRunner setListingRunner(ListingRunner r) {
+  std::swap(r, runner());
+  return r;
+}
 
 std::string listingCommand(int kind, const std::string& os) {
   std::string ext = extension(kind);
@@ -31,8 +42,12 @@ std::string listingCommand(int kind, const std::string& os) {
 std::string choosefile(Console& con, int kind, const std::string& os) {
   con.flush();
   std::string cmd = listingCommand(kind, os);
-  int ignored = std::system(cmd.c_str());  // its exit status is not examined
-  (void)ignored;
+  if (runner()) {
+    runner()(cmd);
+  } else {
+    int ignored = std::system(cmd.c_str());  // its exit status is not examined
+    (void)ignored;
+  }
 
   std::vector<std::string> names;
   {

@@ -16,4 +16,11 @@ std::string listingCommand(int kind, const std::string& os);
 // Returns the chosen file name (trailing blanks removed).
 std::string choosefile(Console& con, int kind, const std::string& os);
 
+// The listing command runs through the command shell. Runs that drive tools thousands of
+// times (the fuzzing targets) may put an in-process runner in its place for a while: it
+// gets the command and must leave "choosefilelist" as the command would. Returns the
+// runner replaced (nullptr: the shell).
+using ListingRunner = void (*)(const std::string& command);
+ListingRunner setListingRunner(ListingRunner runner);
+
 }  // namespace vm

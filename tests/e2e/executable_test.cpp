@@ -4,6 +4,7 @@
 #include <sys/wait.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 
 #include "support/tooltest.hpp"
@@ -58,6 +59,34 @@ TEST_F(ExecutableTest, MalformedValueNamesFileAndLine) {
   EXPECT_NE(r.status, 0);
   EXPECT_EQ(r.err, "velmorant: wl.TALVO, line 6: expected a real number (the date fields and the water level), found 'x1.7'\n");
   EXPECT_EQ(readFile("out.hwm").substr(0, 38), " % TALVO generic format - Water Level\n");
+}
+
+TEST_F(ExecutableTest, BatchChainFromAControlFileThenTerminate) {
+  std::filesystem::create_directory("obs");
+  writeFile("m.14", "square\n2 4\n1 0 0 1.0\n2 1 0 2.0\n3 0 1 3.0\n4 1 1 4.0\n1 3 1 2 3\n2 3 2 4 3\n");
+  writeFile("obs/bay.Stations", "1\nA 0.3 0.2\n");
+  writeFile("wl.63", "run\n 1 4 3600.0 1 1 w\n 3600.0 1\n 1 1.0\n 2 2.0\n 3 3.0\n 4 4.0\n");
+  writeFile("run.cntrl", "2008 9 1 0 0\nm.14\nhc\n'obs/'\n1\n1\nwl.63\n1\nbay.Stations\n");
+  Result r = runExe("31\n1\n99\n");
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.err, "");
+  EXPECT_NE(r.out.find("Time series extracted successfully!\n"
+                       " Collecting data for timesnap            1 .\n\n Yatta!\n"),
+            std::string::npos)
+      << r.out;
+  EXPECT_EQ(readFile("obs/bay.hc.61.TALVO"),
+            " % TALVO generic format - Water Level\n % year month day hour min sec watlev (m)\n QORVEL UTC NAVD88\n"
+            " A  0.29999999999999999       0.20000000000000001     \n"
+            "   2008      9      1      1      0      0        1.8000\n");
+}
+
+TEST_F(ExecutableTest, UnacceptableWaveRefractionSelectionEndsTheProgram) {
+  writeFile("m.14", "mesh\n0 1\n1 -85.0 30.0 5\n");
+  Result r = runExe("51\nm.14\n1\na\n99\n");
+  EXPECT_NE(r.status, 0);
+  EXPECT_NE(r.out.find("Enter selection (A/B): FATAL ERROR: That is not an acceptable selection.\n"), std::string::npos);
+  EXPECT_NE(r.err.find("FATAL ERROR: That is not an acceptable selection."), std::string::npos);
+  EXPECT_EQ(r.out.find("Yatta"), std::string::npos);
 }
 
 TEST_F(ExecutableTest, EndOfStandardInputIsAnError) {

@@ -146,6 +146,23 @@ TEST_F(MeshTest, GridReaderUsesCornersAsPositionsAndChecksThem) {
   }
 }
 
+TEST_F(MeshTest, GridReaderForCallersThatNeedNoDepthAndOnlyCopyCorners) {
+  // Node lines of x and y only; corners that are labels, not positions.
+  writeFile("g.14", "grid\n2 3\n1 0 0\n2 1 0\n3 0 1\n1 3 101 102 103\n2 3 0 2 1\n");
+  vm::GridReading how;
+  how.depth = false;
+  how.cornersArePositions = false;
+  vm::Mesh m = vm::readMeshGrid("g.14", how);
+  ASSERT_EQ(m.np(), 3);
+  EXPECT_DOUBLE_EQ(m.x[1], 1.0);
+  EXPECT_DOUBLE_EQ(m.y[2], 1.0);
+  EXPECT_TRUE(m.depth.empty());
+  EXPECT_EQ(m.nm[0], (std::array<int, 3>{101, 102, 103}));
+  EXPECT_EQ(m.nm[1], (std::array<int, 3>{0, 2, 1}));
+  how.cornersArePositions = true;
+  EXPECT_THROW(vm::readMeshGrid("g.14", how), vm::Failure);
+}
+
 TEST_F(MeshTest, NodeReaderStopsAfterTheNodesAndNeedsNoDepth) {
   // Node lines without a depth, and element lines that would not read: neither matters.
   writeFile("n.14", "nodes\n7 3\n1 0.5 -1.5\n2 1 0 2\n3 0 1.25\nnot an element\n");

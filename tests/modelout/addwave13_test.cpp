@@ -148,6 +148,15 @@ TEST_F(WaveRefractionTest, FilesThatDoNotFitAreRefusedBeforeTheNewFileIsMade) {
   EXPECT_FALSE(std::filesystem::exists("new.13"));
   writeFile("neg.13", "t\n4\n-1\n");
   EXPECT_THROW(addwave13("fort.14\n1\nA\nneg.13\nnew.13\n"), vm::Failure);
+  // An attribute count whose four header lines per attribute pass the largest integer: the
+  // file ends first (found by fuzzing: the line count overflowed).
+  writeFile("huge.13", "t\n4\n7777777777777777777\nmanning\n");
+  try {
+    addwave13("fort.14\n1\nA\nhuge.13\nnew.13\n");
+    ADD_FAILURE();
+  } catch (const vm::Failure& f) {
+    EXPECT_NE(std::string(f.what()).find("huge.13: unexpected end of file"), std::string::npos) << f.what();
+  }
 
   // A new name that names an input is asked again.
   writeFile("orig.13", kNoAttributes);
@@ -206,6 +215,27 @@ TEST(CoverageIndexTest, AgreesWithTheElementScan) {
       ASSERT_EQ(index.covered(px, py), vm::coveredByScan(x, y, nm, px, py))
           << "round " << round << " point " << px << " " << py;
   }
+}
+
+// Nearly collinear corners far from the origin: the computed doubled area is rounding noise,
+// and the scan covers points far along the element's line, outside any box around it.
+TEST(CoverageIndexTest, NearlyCollinearElementsFarFromTheOriginCoverWhatTheScanCovers) {
+  int farCovered = 0;
+  for (int k = 0; k < 300; ++k) {
+    const double ox = 100000.3 + k * 7.1, oy = -100000.7 + k * 3.3, h = 1.37;
+    const std::vector<double> x{ox, ox + h, ox + 2 * h}, y{oy, oy + 0.3 * h, oy + 0.6 * h};
+    const std::vector<std::array<int, 3>> nm{{1, 2, 3}};
+    for (double magnitude : {0.0, 3.0e5}) {
+      const vm::CoverageIndex index(x, y, nm, magnitude);
+      for (double t : {-40.0, -5.0, -2.0, 3.0, 5.0, 40.0}) {
+        const double px = ox + h * t, py = oy + 0.3 * h * t;
+        const bool scan = vm::coveredByScan(x, y, nm, px, py);
+        ASSERT_EQ(index.covered(px, py), scan) << k << " " << t;
+        farCovered += scan;
+      }
+    }
+  }
+  EXPECT_GT(farCovered, 20);  // the case really occurs
 }
 
 TEST(CoverageIndexTest, EmptyMeshesAndPointsThatAreNotNumbers) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
 #include <random>
 
 namespace {
@@ -103,6 +105,36 @@ TEST(Locate, IndexesAnswerExactlyAsTheExhaustiveScans) {
   }
   EXPECT_GT(inside, 4000);  // the cases really exercise both answers
   EXPECT_GT(wetZero, 10);
+}
+
+// The node tree's array is sized from the node count and its splits are decided on loose
+// boxes: every count around the leaf size and its doublings, nodes on a coarse lattice
+// (many equal distances), repeated nodes, NaN depths and coordinates that are not finite.
+TEST(Locate, NodeTreeOfEverySizeAnswersAsTheExhaustiveScans) {
+  std::mt19937 rng(777);
+  std::uniform_int_distribution<int> lattice(0, 6);
+  std::uniform_real_distribution<double> depth(-5.0, 20.0), u(-1.0, 8.0);
+  std::vector<int> counts;
+  for (int n = 0; n <= 40; ++n) counts.push_back(n);
+  for (int n : {63, 64, 65, 127, 128, 129, 255, 257, 1000, 4097}) counts.push_back(n);
+  for (int n : counts) {
+    vm::Mesh m;
+    for (int j = 0; j < n; ++j) {
+      m.x.push_back(j % 3 == 0 ? u(rng) : lattice(rng));
+      m.y.push_back(j % 3 == 0 ? u(rng) : lattice(rng) * 0.5);
+      m.depth.push_back(j % 11 == 5 ? std::nan("") : std::floor(depth(rng)));
+      if (j % 17 == 9) m.x.back() = std::numeric_limits<double>::infinity();
+      if (j % 19 == 4) m.y.back() = std::nan("");
+    }
+    const vm::NodeIndex nodes(m);
+    for (int q = 0; q < 200; ++q) {
+      const double xs = q % 2 ? lattice(rng) + 0.5 * lattice(rng) : u(rng), ys = q % 3 ? lattice(rng) * 0.25 : u(rng);
+      ASSERT_EQ(nodes.nearest(xs, ys), vm::nearestNodeExhaustive(m, xs, ys)) << n << " nodes at " << xs << " " << ys;
+      const double minDepth = q % 5 == 0 ? -999.0 : std::floor(depth(rng));
+      ASSERT_EQ(nodes.nearestWet(xs, ys, minDepth), vm::nearestWetNodeExhaustive(m, xs, ys, minDepth))
+          << n << " nodes at " << xs << " " << ys << " deeper than " << minDepth;
+    }
+  }
 }
 
 TEST(Locate, ContainmentWeightsAndTies) {

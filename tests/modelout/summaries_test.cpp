@@ -88,6 +88,18 @@ TEST_F(SummaryTest, WetExtentMarksListedNodesAndStopsAtTheEndOfAShortFile) {
   EXPECT_EQ(lines(readFile("wet.14"), 4, 4), "         2     -90.000000      29.250000    0\n");
 }
 
+TEST_F(SummaryTest, WetExtentNeedsNoDepthAndCopiesTheCornersAsTheyAre) {
+  writeFile("labels.14", "labelled\n1 3\n101 0.5 1.5\n102 1.5 1.5\n103 1.5 2.5\n1 3 101 102 103\n");
+  writeFile("g.63", "run\n1 3 300.0 10 1 word\n300.0 10 1 -99999.0\n3 0.5\n");
+  wetdry("labels.14\ng.63\n7\n");
+  EXPECT_EQ(readFile("wet.14"),
+            "Wetness Extent fort.14 style Grid\n         1         3\n"
+            "         1       0.500000       1.500000    0\n"
+            "         2       1.500000       1.500000    0\n"
+            "         3       1.500000       2.500000    7\n"
+            "         1         3       101       102       103\n");
+}
+
 TEST_F(SummaryTest, WetExtentRefusesFullSnapsNodesOutsideTheMeshAndItsOwnOutputAsInput) {
   writeFile("full.63", "run\n1 4 300.0 10 1 word\n300.0 10\n1 0.5\n2 0.5\n3 0.5\n4 0.5\n");
   EXPECT_NE(failure([&] { wetdry("fort.14\nfull.63\n1\n"); }).find("full.63, line 3"), std::string::npos);
@@ -186,6 +198,14 @@ TEST_F(SummaryTest, MaxFileOfACutFileIsCompletedAndNodesOutsideTheMeshStop) {
   writeFile("far.63", "run\n1 4 300.0 10 1 word\n300.0 10 1 -99999.0\n4294967297 1.5\n");
   EXPECT_NE(failure([&] { generatemax("fort.14\nfar.63\nmax.63\n"); }).find("node number 4294967297"),
             std::string::npos);
+}
+
+TEST_F(SummaryTest, MaxFileOfRecordTypeZeroListsTheNodesWithoutValues) {
+  // Record type 0: no values on the node lines, none kept per node (found by fuzzing: the
+  // empty table was indexed).
+  writeFile("zero.63", "run\n1 4 300.0 10 0 word\n300.0 10 2 -99999.0\n2\n3\n");
+  generatemax("fort.14\nzero.63\nmax.63\n");
+  EXPECT_EQ(lines(readFile("max.63"), 4, 7), "           1\n           2\n           3\n           4\n");
 }
 
 TEST_F(SummaryTest, MaxFileNameThatNamesAnInputIsAskedAgain) {

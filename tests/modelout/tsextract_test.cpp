@@ -141,6 +141,33 @@ TEST_F(TsextractTest, VectorsRecordTypeThreeAndEmptyFiles) {
   EXPECT_NE(out.find("Time series extracted successfully!"), std::string::npos);
 }
 
+TEST_F(TsextractTest, PlaceholderStationsUnreachableWetNodesAndWeightlessCorners) {
+  writeFile("m.14", kMesh);
+  // "ph": a placeholder longitude, never searched for in the mesh, yet given its nearest
+  // nodes (nodes 1 and 3 are equally near: the lower wins). "deep": no node is deep enough.
+  // "corner": on corner 1 of element 1 (weights 1, 0, 0).
+  writeFile("p.Stations", "3\nph 0.5 -9999.0\ndeep 0.3 0.2 0 99999.0\ncorner 0.0 0.0\n");
+  writeFile("g.63", "run\n 2 4 1.0 1 1 w\n"
+                    " 1.0 1\n 1 -99999.0\n 2 2.0\n 3 3.0\n 4 4.0\n"
+                    " 2.0 2\n 1 1.0\n 2 2.0\n 3 3.0\n 4 4.0\n");
+  const std::string out = driven("p.Stations", "g.63");
+  EXPECT_NE(out.find("\n ph is located outside of Grid\n"), std::string::npos) << out;
+  const std::string summary = readFile("p.Stations.m.14.Summary");
+  EXPECT_NE(summary.find(std::string(48, ' ') + "ph              0              1              1   1.0000000000"),
+            std::string::npos)
+      << summary;
+  EXPECT_NE(summary.find(std::string(46, ' ') + "deep              1              1              0   1.0000000000"
+                         "-999.0000000000"),
+            std::string::npos)
+      << summary;
+  const double D = -99999.0;
+  auto s = series("p.r.61");
+  ASSERT_EQ(s.size(), 2u);
+  // The one dry corner carries all the weight; the two wet corners weigh 0: D, not 0 / 0.
+  EXPECT_EQ(s[0], (std::vector<double>{D, D, D}));
+  EXPECT_EQ(s[1], (std::vector<double>{D, D, 1.0}));
+}
+
 TEST_F(TsextractTest, RefusedInputs) {
   writeFile("m.14", kMesh);
   writeFile("g.63", "run\n 1 4 1.0 1 1 w\n 1.0 1\n 1 1\n 2 1\n 5 1\n 4 1\n");

@@ -103,6 +103,40 @@ TEST_F(Talvo61Test, DrivenCurrentsFromOneValueFilesAndFolders) {
   EXPECT_THROW(driven("run.61", 1, "sub/"), vm::Failure);
 }
 
+TEST_F(Talvo61Test, RecordTypeThreeHasOneValuePerLineAndSnapsBeyondTheCountAreLeft) {
+  writeFile("gulf.Stations", kStations);
+  // One snap announced, two present; record type 3 is written by the extraction with one
+  // value per station.
+  writeFile("r3.62",
+            "Interpolated values at stations\n"
+            "          1          2         30         30          3 w\n"
+            " 3600.0 1\n 1 0.5\n 2 0.75\n"
+            " 7200.0 2\n 1 9.0\n 2 9.0\n");
+  driven("r3.62", 1);
+  EXPECT_EQ(readFile("r3.62.TALVO"),
+            " % TALVO generic format - Water Level\n"
+            " % year month day hour min sec watlev (m)\n"
+            " QORVEL UTC NAVD88\n" +
+                vm::FreeLine().t("'Grand Isle'").d(29.26).d(-89.95).str() + "\n" +
+                "   2008      9      1      1      0      0        0.5000\n" +
+                vm::FreeLine().t("B_2").d(30.5).d(-90.25).str() + "\n" +
+                "   2008      9      1      1      0      0        0.7500\n");
+}
+
+TEST_F(Talvo61Test, ALabelWithABlankReadsBackAsOneLabel) {
+  writeFile("gulf.Stations", kStations);
+  writeFile("run.61", kScalar);
+  driven("run.61", 1);
+  vm::FileReader obs("run.61.TALVO");
+  for (int k = 0; k < 3; ++k) obs.need("header");
+  std::string label;
+  double lat = 0, lon = 0;
+  vm::readList(obs, "station header", label, lat, lon);
+  EXPECT_EQ(label, "Grand Isle");
+  EXPECT_DOUBLE_EQ(lat, 29.26);
+  EXPECT_DOUBLE_EQ(lon, -89.95);
+}
+
 TEST(Talvo61Dates, WholeSecondsCarriesAndLeapYears) {
   auto date = [](vm::StartDate s, double t) {
     vm::ObsRecord r = vm::snapDate(s, t);

@@ -5,7 +5,7 @@ program talvo61_expected
   write(10,*) '% TALVO generic format - Water Level'
   write(10,*) '% ','year ','month ','day ','hour ','min ','sec ','watlev (m)'
   write(10,*) 'QORVEL ','UTC',' NAVD88'
-  write(10,*) 'Grand Isle', 29.26d0, -89.95d0
+  write(10,*) '''Grand Isle''', 29.26d0, -89.95d0
   write(10,'(6i7,f14.4)') 2008, 9, 1, 1, 0, 0, 1.5d0
   write(10,'(6i7,f14.4)') 2008, 9, 1, 12, 0, 0, -0.25d0
   write(10,*) 'B_2', 30.5d0, -90.25d0
@@ -16,7 +16,7 @@ program talvo61_expected
   write(10,*) '% TALVO generic format - Current'
   write(10,*) '% ','year ','month ','day ','hour ','min ','sec ','cur (m/s)'
   write(10,*) 'QORVEL ','UTC',' NAVD88'
-  write(10,*) 'Grand Isle', 29.26d0, -89.95d0
+  write(10,*) '''Grand Isle''', 29.26d0, -89.95d0
   write(10,'(6i7,2f24.10)') 2008, 9, 1, 1, 0, 0, 1.5d0, 0.125d0
   write(10,'(6i7,2f24.10)') 2008, 9, 1, 12, 0, 0, -0.25d0, -99999.0d0
   write(10,*) 'B_2', 30.5d0, -90.25d0
@@ -27,7 +27,7 @@ program talvo61_expected
   write(10,*) '% TALVO generic format - Current'
   write(10,*) '% ','year ','month ','day ','hour ','min ','sec ','cur (m/s)'
   write(10,*) 'QORVEL ','UTC',' NAVD88'
-  write(10,*) 'Grand Isle', 29.26d0, -89.95d0
+  write(10,*) '''Grand Isle''', 29.26d0, -89.95d0
   write(10,'(6i7,2f24.10)') 2008, 9, 1, 1, 0, 0, 1.5d0, -999.0d0
   write(10,'(6i7,2f24.10)') 2008, 9, 1, 12, 0, 0, -0.25d0, -999.0d0
   write(10,*) 'B_2', 30.5d0, -90.25d0
