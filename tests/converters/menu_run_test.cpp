@@ -1,7 +1,4 @@
 // The converters run from the menu of the built program, with scripted answers.
-#include <sys/wait.h>
-
-#include <cstdlib>
 #include <filesystem>
 
 #include "converters/convtest.hpp"
@@ -11,12 +8,7 @@ namespace {
 
 class ConverterRun : public ToolTest {
  protected:
-  int velmorant(const std::string& answers) {
-    writeFile("answers.txt", answers);
-    const std::string cmd = std::string("'") + VELMORANT_EXE + "' < answers.txt > console.txt 2> errors.txt";
-    const int status = std::system(cmd.c_str());
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  }
+  int velmorant(const std::string& answers) { return runProgram(answers).status; }
 };
 
 TEST_F(ConverterRun, ConvertsAndReturnsToTheMenu) {
@@ -26,17 +18,17 @@ TEST_F(ConverterRun, ConvertsAndReturnsToTheMenu) {
   EXPECT_EQ(linesFrom(readFile("watlev_SLOSH.TALVO"), 4),
             text({" 42   29.250000000000000       -89.750000000000000     ",
                   "   2008      9     12     14     30     15        1.2500"}));
-  EXPECT_NE(readFile("console.txt").find(" Processing station Id:            1 42\n\n Yatta!"), std::string::npos);
+  EXPECT_NE(readFile("stdout.txt").find(" Processing station Id:            1 42\n\n Yatta!"), std::string::npos);
 }
 
 TEST_F(ConverterRun, FatalStopsExitNonZeroAndKeepOutput) {
   EXPECT_NE(velmorant("21\n2008 1 1 0 0 0\n2009 1 1 0 0 0\na.csv\nb.txt\n99\n"), 0);
-  EXPECT_NE(readFile("console.txt").find(" Cross-years currently not permitted with this release\n"), std::string::npos);
+  EXPECT_NE(readFile("stdout.txt").find(" Cross-years currently not permitted with this release\n"), std::string::npos);
 
   writeFile("list.txt", text({"1", "caption", "42 29.25 -89.75 s.txt"}));
   writeFile("s.txt", text({"h", "h", "h", "h", "09/12/2008 14:30:15 1.25", "09/1x/2008 14:30:15 1.25"}));
   EXPECT_NE(velmorant("28\nlist.txt\n99\n"), 0);
-  EXPECT_NE(readFile("errors.txt").find("s.txt, line 6"), std::string::npos) << readFile("errors.txt");
+  EXPECT_NE(readFile("stderr.txt").find("s.txt, line 6"), std::string::npos) << readFile("stderr.txt");
   EXPECT_NE(readFile("watlev_SLOSH.TALVO").find("1.2500"), std::string::npos);
 }
 

@@ -1,9 +1,7 @@
 // The built velmorant executable, run with scripted standard input in a scratch folder.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <string>
 
@@ -16,17 +14,8 @@ using vmtest::writeFile;
 
 class ExecutableTest : public vmtest::ToolTest {
  protected:
-  struct Result {
-    int status;
-    std::string out, err;
-  };
-  Result runExe(const std::string& input) {
-    writeFile("stdin.txt", input);
-    std::string cmd = std::string("'") + VELMORANT_EXE + "' < stdin.txt > stdout.txt 2> stderr.txt";
-    int rc = std::system(cmd.c_str());
-    Result r{WIFEXITED(rc) ? WEXITSTATUS(rc) : -1, readFile("stdout.txt"), readFile("stderr.txt")};
-    return r;
-  }
+  using Result = vmtest::ProgramRun;
+  Result runExe(const std::string& input) { return vmtest::runProgram(input); }
 };
 
 TEST_F(ExecutableTest, StationListThroughTheMenuThenTerminate) {

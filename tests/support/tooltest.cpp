@@ -1,5 +1,6 @@
 #include "support/tooltest.hpp"
 
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -21,6 +22,13 @@ void writeFile(const std::filesystem::path& p, const std::string& content) {
 }
 
 std::string testData(const std::string& relative) { return std::string(VELMORANT_TEST_DATA) + "/" + relative; }
+
+ProgramRun runProgram(const std::string& answers) {
+  writeFile("stdin.txt", answers);
+  const std::string cmd = std::string("timeout 300 '") + VELMORANT_EXE + "' < stdin.txt > stdout.txt 2> stderr.txt";
+  const int rc = std::system(cmd.c_str());
+  return {WIFEXITED(rc) ? WEXITSTATUS(rc) : -1, readFile("stdout.txt"), readFile("stderr.txt")};
+}
 
 void ToolTest::SetUp() {
   oldDir_ = std::filesystem::current_path();

@@ -16,6 +16,14 @@ std::string readFile(const std::filesystem::path& p);
 void writeFile(const std::filesystem::path& p, const std::string& content);
 std::string testData(const std::string& relative);
 
+// A run of the built program in the working directory, its standard input the answers
+// given, guarded against waiting for ever (status 124 when the guard ends it, -1 on a signal).
+struct ProgramRun {
+  int status;
+  std::string out, err;
+};
+ProgramRun runProgram(const std::string& answers);
+
 // Each test runs in a fresh scratch folder, which becomes the working directory.
 class ToolTest : public ::testing::Test {
  protected:

@@ -2,10 +2,8 @@
 // error naming the file, a non-zero exit status, no return to the menu; and what was
 // written before the stop is on disk afterwards.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <filesystem>
 
 #include "support/tooltest.hpp"
@@ -20,17 +18,8 @@ using vmtest::writeFile;
 
 class ProgramStops : public vmtest::ToolTest {
  protected:
-  struct Result {
-    int status;
-    std::string out, err;
-  };
-  // Runs the program on the answers, guarded against waiting for ever.
-  Result velmorant(const std::string& answers) {
-    writeFile("stdin.txt", answers);
-    const std::string cmd = std::string("timeout 300 '") + VELMORANT_EXE + "' < stdin.txt > stdout.txt 2> stderr.txt";
-    const int rc = std::system(cmd.c_str());
-    return {WIFEXITED(rc) ? WEXITSTATUS(rc) : -1, readFile("stdout.txt"), readFile("stderr.txt")};
-  }
+  using Result = vmtest::ProgramRun;
+  Result velmorant(const std::string& answers) { return vmtest::runProgram(answers); }
   // Exactly one line, "velmorant: ..." naming `name`; a status that is neither 0 nor the
   // timeout's; the menu never shown again.
   void expectOneClearStop(const Result& r, const std::string& name, const std::string& what) {
