@@ -6,6 +6,11 @@ command -v cmake >/dev/null 2>&1 || need+=(cmake)
 command -v ninja >/dev/null 2>&1 || need+=(ninja-build)
 command -v g++ >/dev/null 2>&1 || need+=(g++)
 [ -f /usr/include/gtest/gtest.h ] || need+=(libgtest-dev)
+[ -f /usr/include/netcdf.h ] || need+=(libnetcdf-dev)
+# ncdump and ncgen, to look into and write NetCDF files by hand.
+command -v ncdump >/dev/null 2>&1 || need+=(netcdf-bin)
+# The comparison report is opened in a real browser by the tests.
+command -v chromium >/dev/null 2>&1 || need+=(chromium)
 # Fuzzing needs clang and its libFuzzer runtime.
 if [ "${1:-}" = "--fuzz" ]; then
   command -v clang++ >/dev/null 2>&1 || need+=(clang)

@@ -47,6 +47,10 @@ void vantervt(Console& con);
 void slosh2talvo(Console& con);
 void csi2talvo(Console& con);
 void ndbc2talvo(Console& con);
+// Today's download layouts.
+void coops2talvo(Console& con);
+void nwis2talvo(Console& con);
+void stdmet2talvo(Console& con);
 
 // Boundary forcing.
 void exportoob(Console& con, const std::string& os);
@@ -55,5 +59,8 @@ void fes2004extract(Console& con);
 void tb3307extract(Console& con);
 void decompose53(Console& con);
 void riverextract(Console& con);
+
+// Model-versus-observation comparison.
+void talvocompare(Console& con, const std::string& os);
 
 }  // namespace vm

@@ -52,6 +52,10 @@ const std::vector<Option>& options() {
       {29, "  29. Convert CSI raw data to TALVO format", [](Console& c, MenuState&) { csi2talvo(c); }},
       {30, "  30. Convert NDBC raw data to TALVO format", [](Console& c, MenuState&) { ndbc2talvo(c); }},
       {31, "  31. Create 61.TALVO with TALVO.ctrl", [](Console& c, MenuState& s) { talvocntrl(c, s.os); }},
+      {32, "  32. Convert NOAA CO-OPS CSV downloads to TALVO format", [](Console& c, MenuState&) { coops2talvo(c); }},
+      {33, "  33. Convert USGS NWIS RDB downloads to TALVO format", [](Console& c, MenuState&) { nwis2talvo(c); }},
+      {34, "  34. Convert NDBC standard meteorological files to TALVO format",
+       [](Console& c, MenuState&) { stdmet2talvo(c); }},
       {41, "  41. Export Open Ocean Boundary Coordinates", [](Console& c, MenuState& s) { exportoob(c, s.os); }},
       {42, "  42. Extract OOB forcing from OSU", [](Console& c, MenuState&) { osuextract(c); }},
       {43, "  43. Extract OOB forcing from FES2004", [](Console& c, MenuState&) { fes2004extract(c); }},
@@ -59,6 +63,7 @@ const std::vector<Option>& options() {
       {45, "  45. Decompose a fort.53 into *.14 Format files", [](Console& c, MenuState&) { decompose53(c); }},
       {51, "  51. Add Wave-Refraction to Fort.13", [](Console& c, MenuState&) { addwave13(c); }},
       {52, "  52. River Flux Boundary Extraction", [](Console& c, MenuState&) { riverextract(c); }},
+      {61, "  61. Compare Model and Observed TALVO files", [](Console& c, MenuState& s) { talvocompare(c, s.os); }},
   };
   return table;
 }
@@ -73,7 +78,7 @@ void showMenu(Console& con) {
   con.say(kStars);
   con.empty();
   // The menu is shown in groups, each closed by the separator.
-  const int groupEnds[] = {8, 18, 30, 31, 45, 52};
+  const int groupEnds[] = {8, 18, 30, 31, 34, 45, 52, 61};
   size_t g = 0;
   for (const Option& o : options()) {
     if (o.text) con.say(o.text);

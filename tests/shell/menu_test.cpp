@@ -49,6 +49,10 @@ const std::string kMenu =
     "   ------------------------------------------------\n"
     "   31. Create 61.TALVO with TALVO.ctrl\n"
     "   ------------------------------------------------\n"
+    "   32. Convert NOAA CO-OPS CSV downloads to TALVO format\n"
+    "   33. Convert USGS NWIS RDB downloads to TALVO format\n"
+    "   34. Convert NDBC standard meteorological files to TALVO format\n"
+    "   ------------------------------------------------\n"
     "   41. Export Open Ocean Boundary Coordinates\n"
     "   42. Extract OOB forcing from OSU\n"
     "   43. Extract OOB forcing from FES2004\n"
@@ -57,6 +61,8 @@ const std::string kMenu =
     "   ------------------------------------------------\n"
     "   51. Add Wave-Refraction to Fort.13\n"
     "   52. River Flux Boundary Extraction\n"
+    "   ------------------------------------------------\n"
+    "   61. Compare Model and Observed TALVO files\n"
     "   ------------------------------------------------\n"
     "   98. Change Operating System\n"
     "   99. Terminate Program\n"
@@ -88,7 +94,7 @@ TEST_F(MenuTest, UnlistedOptionFifteenAndTheOperatingSystemToggle) {
 }
 
 TEST_F(MenuTest, OnlyTheFirstTenColumnsOfTheChoiceCount) {
-  for (const char* unacceptable : {"0", "9", "19", "20", "32", "40", "46", "50", "53", "97", "-1", "100"})
+  for (const char* unacceptable : {"0", "9", "19", "20", "35", "40", "46", "50", "53", "60", "62", "97", "-1", "100"})
     EXPECT_EQ(menu(std::string(unacceptable) + "\n99\n"),
               kMenu + "\nOption Unacceptable, Try Again\n" + kMenu + "\n Program Terminated\n")
         << unacceptable;
