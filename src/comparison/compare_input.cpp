@@ -1,0 +1,197 @@
+#include "comparison/compare_input.hpp"
+
+#include <algorithm>
+#include <climits>
+#include <numeric>
+#include <unordered_map>
+
+#include "core/listin.hpp"
+#include "core/text.hpp"
+#include "observations/obs_edit.hpp"
+#include "observations/talvo_format.hpp"
+
+namespace vm::cmp {
+
+namespace {
+
+inline bool blank(char c) { return c == ' ' || c == '\t'; }
+
+// The words of a line separated by blanks.
+std::vector<std::string_view> words(std::string_view line) {
+  std::vector<std::string_view> w;
+  size_t p = 0;
+  while (p < line.size()) {
+    while (p < line.size() && blank(line[p])) ++p;
+    size_t e = p;
+    while (e < line.size() && !blank(line[e])) ++e;
+    if (e > p) w.push_back(line.substr(p, e - p));
+    p = e;
+  }
+  return w;
+}
+
+std::string lower(std::string_view s) {
+  std::string r(s);
+  for (char& c : r)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return r;
+}
+
+// Seconds of a data line's date, or false when it is not a calendar date. The day's
+// start is kept from the previous call: consecutive lines mostly share their day.
+class DateClock {
+ public:
+  bool seconds(const long long* d, Seconds& s) {
+    for (int k = 0; k < 6; ++k)
+      if (d[k] < INT_MIN || d[k] > INT_MAX) return false;
+    DateTime dt{static_cast<int>(d[0]), static_cast<int>(d[1]), static_cast<int>(d[2]),
+                static_cast<int>(d[3]), static_cast<int>(d[4]), static_cast<int>(d[5])};
+    if (!validDateTime(dt)) return false;
+    if (!known_ || dt.year != day_.year || dt.month != day_.month || dt.day != day_.day) {
+      day_ = DateTime{dt.year, dt.month, dt.day, 0, 0, 0};
+      dayStart_ = toSeconds(day_);
+      known_ = true;
+    }
+    s = dayStart_ + dt.hour * 3600LL + dt.minute * 60LL + dt.second;
+    return true;
+  }
+
+ private:
+  bool known_ = false;
+  DateTime day_;
+  Seconds dayStart_ = 0;
+};
+
+std::string valuesText(int n) { return n == 1 ? "1 value" : std::to_string(n) + " values"; }
+
+}  // namespace
+
+std::string captionUnit(std::string_view caption) {
+  const size_t open = caption.rfind('(');
+  if (open == std::string_view::npos) return {};
+  const size_t close = caption.find(')', open);
+  if (close == std::string_view::npos) return {};
+  return std::string(trim(caption.substr(open + 1, close - open - 1)));
+}
+
+std::string captionQuantity(std::string_view caption) {
+  const size_t open = caption.rfind('(');
+  if (open == std::string_view::npos) return {};
+  size_t end = open;
+  while (end > 0 && blank(caption[end - 1])) --end;
+  size_t begin = end;
+  while (begin > 0 && !blank(caption[begin - 1])) --begin;
+  return std::string(caption.substr(begin, end - begin));
+}
+
+std::string unitKey(std::string_view unit) {
+  const std::string u = lower(trim(unit));
+  if (u == "deg" || u == "degree" || u == "degrees") return "deg";
+  if (u == "m" || u == "meter" || u == "meters" || u == "metre" || u == "metres") return "m";
+  if (u == "ft" || u == "feet" || u == "foot") return "ft";
+  if (u == "s" || u == "sec" || u == "second" || u == "seconds") return "s";
+  return u;
+}
+
+std::string folded(std::string_view word) {
+  std::string r(word);
+  for (char& c : r)
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  return r;
+}
+
+InputFile readInputHeader(LineSource& in) {
+  InputFile f;
+  f.name = in.name();
+  const auto h = readObsHeader(in);
+  f.caption = h[1];
+  f.unit = captionUnit(h[1]);
+  f.quantity = captionQuantity(h[1]);
+  const auto w = words(h[2]);
+  if (w.size() > 1) f.zone = std::string(w[1]);
+  if (w.size() > 2) f.datum = std::string(w[2]);
+  return f;
+}
+
+void readInputData(LineSource& in, InputFile& f, const ValueRule& rule) {
+  std::unordered_map<std::string, size_t> index;
+  for (size_t k = 0; k < f.stations.size(); ++k) index.emplace(f.stations[k].label, k);
+  StationRecords* cur = nullptr;
+  DateClock clock;
+  constexpr int kMaxItems = 9;
+  std::string_view items[kMaxItems];
+  std::string_view ln;
+  while (in.next(ln)) {
+    ln = cut(ln, kObsLineWidth);
+    if (!isDataLine(ln)) {
+      std::string label(rtrim(firstWord(ln)));
+      const auto [it, fresh] = index.try_emplace(label, f.stations.size());
+      if (fresh) {
+        f.stations.emplace_back();
+        f.stations.back().label = std::move(label);
+      }
+      cur = &f.stations[it->second];
+      continue;
+    }
+    if (!cur) in.fail("a data line before the first station header line; expected a station header line first");
+
+    const int n = splitItems(ln, items, kMaxItems);
+    long long d[6];
+    double v[2] = {0.0, 0.0};
+    bool ok = n >= 7 && n <= 8;
+    for (int k = 0; ok && k < 6; ++k) ok = parseInt(items[k], d[k]);
+    for (int k = 6; ok && k < n; ++k) ok = parseReal(items[k], v[k - 6]);
+    if (!ok) {
+      if (n > 8) in.fail("expected one or two values after the date and time, found more");
+      in.fail("expected year, month, day, hour, minute and second as integers, then one or two values");
+    }
+    const int nv = n - 6;
+    if (nv != f.values) {
+      if (f.values != 0)
+        in.fail("expected " + valuesText(f.values) + " per data line like line " + std::to_string(f.valuesLine) +
+                ", found " + std::to_string(nv));
+      if (rule.values != 0 && nv != rule.values)
+        in.fail("expected " + valuesText(rule.values) + " per data line " + rule.why + ", found " + std::to_string(nv));
+      f.values = nv;
+      f.valuesLine = in.lineNo();
+    }
+
+    Seconds s;
+    if (!clock.seconds(d, s)) {
+      if (f.skipped++ == 0) f.firstSkipped = in.lineNo();
+      continue;
+    }
+    cur->t.push_back(s);
+    cur->v[0].push_back(v[0]);
+    if (nv == 2) cur->v[1].push_back(v[1]);
+  }
+}
+
+void settle(StationRecords& s) {
+  const size_t n = s.t.size();
+  const int nv = s.v[1].empty() ? 1 : 2;
+  if (!std::is_sorted(s.t.begin(), s.t.end())) {
+    std::vector<size_t> order(n);
+    std::iota(order.begin(), order.end(), size_t{0});
+    std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) { return s.t[a] < s.t[b]; });
+    std::vector<Seconds> t(n);
+    for (size_t k = 0; k < n; ++k) t[k] = s.t[order[k]];
+    s.t.swap(t);
+    for (int c = 0; c < nv; ++c) {
+      std::vector<double> v(n);
+      for (size_t k = 0; k < n; ++k) v[k] = s.v[c][order[k]];
+      s.v[c].swap(v);
+    }
+  }
+  size_t w = 0;
+  for (size_t k = 0; k < n; ++k) {
+    if (w > 0 && s.t[k] == s.t[w - 1]) continue;  // a later record at the same time
+    s.t[w] = s.t[k];
+    for (int c = 0; c < nv; ++c) s.v[c][w] = s.v[c][k];
+    ++w;
+  }
+  s.t.resize(w);
+  for (int c = 0; c < nv; ++c) s.v[c].resize(w);
+}
+
+}  // namespace vm::cmp
