@@ -5,11 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "comparison/compare_input.hpp"
-#include "comparison/compare_pairs.hpp"
+#include "comparison/compare_files.hpp"
 #include "comparison/compare_tables.hpp"
 #include "comparison/comparison.hpp"
-#include "core/error.hpp"
 #include "core/files.hpp"
 #include "core/fmt.hpp"
 #include "core/text.hpp"
@@ -53,43 +51,6 @@ std::string askName(Console& con, const std::string& observed, const std::string
     if (clash.empty()) return name;
     con.say("The output file " + clash + " would replace the input file " + input + "; enter another name.");
   }
-}
-
-std::string quoted(const std::string& word) { return word.empty() ? "(none)" : "\"" + word + "\""; }
-
-// The time zones must agree; the units too where both files name one. Nothing has been
-// written yet when either check stops the run.
-void checkAgreement(const InputFile& obs, const InputFile& mod) {
-  if (folded(obs.zone) != folded(mod.zone))
-    fail(mod.name + ", line 3: the time zone " + quoted(mod.zone) + " differs from the time zone " + quoted(obs.zone) +
-         " of the observed file " + obs.name +
-         "; expected the same time zone in both files (option 7 shifts the times of a file to another time zone)");
-  if (!obs.unit.empty() && !mod.unit.empty() && unitKey(obs.unit) != unitKey(mod.unit)) {
-    std::string hint;
-    const std::string a = unitKey(obs.unit), b = unitKey(mod.unit);
-    if ((a == "m" && b == "ft") || (a == "ft" && b == "m")) hint = " (option 7 converts between feet and metres)";
-    fail(mod.name + ", line 2: the unit " + quoted(mod.unit) + " differs from the unit " + quoted(obs.unit) +
-         " of the observed file " + obs.name + "; expected the same unit in both files" + hint);
-  }
-}
-
-std::vector<std::string> warningsOf(const InputFile& obs, const InputFile& mod, bool hwm) {
-  std::vector<std::string> w;
-  if (folded(obs.datum) != folded(mod.datum))
-    w.push_back("Warning: the datums differ: " + quoted(obs.datum) + " in the observed file, " + quoted(mod.datum) +
-                " in the model file");
-  if (obs.unit.empty() != mod.unit.empty())
-    w.push_back("Warning: the " + std::string(obs.unit.empty() ? "observed" : "model") +
-                " file names no unit; the unit " + quoted(obs.unit.empty() ? mod.unit : obs.unit) +
-                " of the other file is taken for both");
-  if (!hwm && !obs.quantity.empty() && !mod.quantity.empty() && folded(obs.quantity) != folded(mod.quantity))
-    w.push_back("Warning: the quantities differ: " + quoted(obs.quantity) + " in the observed file, " +
-                quoted(mod.quantity) + " in the model file");
-  return w;
-}
-
-void addSkipped(Comparison& c, const InputFile& f) {
-  if (f.skipped > 0) c.skipped.push_back({f.name, f.skipped, f.firstSkipped});
 }
 
 // Console tables: numbers with 4 decimals; an undefined one is "-".
@@ -194,35 +155,7 @@ void talvocompare(Console& con, const std::string& os) {
   const std::string name = askName(con, observed, modelled);
   const OutputNames out = outputsOf(name);
 
-  Comparison c;
-  {
-    FileReader obsIn(observed);
-    InputFile obs = readInputHeader(obsIn);
-    FileReader modIn(modelled);
-    InputFile mod = readInputHeader(modIn);
-    checkAgreement(obs, mod);
-    c.hwm = folded(obs.quantity) == "HWM";
-
-    const std::string hwmWhy = "in a high-water-mark comparison";
-    readInputData(obsIn, obs, c.hwm ? ValueRule{1, hwmWhy} : ValueRule{});
-    ValueRule modRule{};
-    if (c.hwm) modRule = {1, hwmWhy};
-    else if (obs.values != 0) modRule = {obs.values, "like the observed file " + observed};
-    readInputData(modIn, mod, modRule);
-
-    c.components = obs.values != 0 ? obs.values : (mod.values != 0 ? mod.values : 1);
-    c.observedFile = observed;
-    c.modelFile = modelled;
-    c.zone = obs.zone;
-    c.observedDatum = obs.datum;
-    c.modelDatum = mod.datum;
-    c.unit = obs.unit.empty() ? mod.unit : obs.unit;
-    c.quantity = obs.quantity;
-    c.warnings = warningsOf(obs, mod, c.hwm);
-    addSkipped(c, obs);
-    addSkipped(c, mod);
-    pairFiles(obs, mod, c);
-  }
+  const Comparison c = compareFiles(observed, modelled);
 
   con.empty();
   for (const std::string& w : c.warnings) con.say(w);
