@@ -1,6 +1,7 @@
 #include "comparison/compare_input.hpp"
 
 #include <algorithm>
+#include <charconv>
 #include <climits>
 #include <numeric>
 #include <unordered_map>
@@ -113,17 +114,88 @@ InputFile readInputHeader(LineSource& in) {
   return f;
 }
 
+namespace {
+
+// The usual data line read quickly: six unsigned integers and one or two plain decimal
+// numbers separated by blanks. False for anything else (commas, slashes, quotes, signs
+// before the date, exponents in D form, too many items ...), which the free-format
+// reading then takes, with its errors.
+bool quickDataLine(std::string_view ln, long long* d, double* v, int& n) {
+  const char* p = ln.data();
+  const char* const end = p + ln.size();
+  n = 0;
+  for (;;) {
+    while (p != end && blank(*p)) ++p;
+    if (p == end) return n >= 7;
+    if (n == 8) return false;
+    const char* e = p;
+    while (e != end && !blank(*e)) ++e;
+    if (n < 6) {
+      if (e - p > 18) return false;
+      long long x = 0;
+      for (const char* q = p; q != e; ++q) {
+        if (*q < '0' || *q > '9') return false;
+        x = x * 10 + (*q - '0');
+      }
+      d[n] = x;
+    } else {
+      const char* q = *p == '-' ? p + 1 : p;
+      if (q == e || !((*q >= '0' && *q <= '9') || *q == '.')) return false;
+      const auto r = std::from_chars(p, e, v[n - 6], std::chars_format::general);
+      if (r.ec != std::errc() || r.ptr != e) return false;
+    }
+    ++n;
+    p = e;
+  }
+}
+
+// The same line read free-format; a line that is not six integers and one or two numbers
+// is fatal.
+void slowDataLine(std::string_view ln, const LineSource& in, long long* d, double* v, int& n) {
+  constexpr int kMaxItems = 9;
+  std::string_view items[kMaxItems];
+  n = splitItems(ln, items, kMaxItems);
+  bool ok = n >= 7 && n <= 8;
+  for (int k = 0; ok && k < 6; ++k) ok = parseInt(items[k], d[k]);
+  for (int k = 6; ok && k < n; ++k) ok = parseReal(items[k], v[k - 6]);
+  if (ok) return;
+  if (n > 8) in.fail("expected one or two values after the date and time, found more");
+  in.fail("expected year, month, day, hour, minute and second as integers, then one or two values");
+}
+
+std::optional<double> valueOf(double v) { return present(v) ? std::optional<double>(v) : std::nullopt; }
+
+// A station's records are given the room of the previous station's when they begin:
+// stations of one file mostly hold alike numbers of records. Room much beyond what a
+// station got is given back when its block ends.
+void reserveLike(StationRecords& s, size_t n, int values) {
+  s.t.reserve(n);
+  for (int c = 0; c < values; ++c) s.v[c].reserve(n);
+}
+
+void trimRoom(StationRecords& s) {
+  if (s.t.capacity() <= 2 * s.t.size() + 4096) return;
+  s.t.shrink_to_fit();
+  s.v[0].shrink_to_fit();
+  s.v[1].shrink_to_fit();
+}
+
+}  // namespace
+
 void readInputData(LineSource& in, InputFile& f, const ValueRule& rule) {
   std::unordered_map<std::string, size_t> index;
   for (size_t k = 0; k < f.stations.size(); ++k) index.emplace(f.stations[k].label, k);
   StationRecords* cur = nullptr;
   DateClock clock;
-  constexpr int kMaxItems = 9;
-  std::string_view items[kMaxItems];
   std::string_view ln;
   while (in.next(ln)) {
     ln = cut(ln, kObsLineWidth);
     if (!isDataLine(ln)) {
+      size_t hint = 0;
+      if (cur) {
+        hint = cur->t.size();
+        trimRoom(*cur);
+      }
       std::string label(rtrim(firstWord(ln)));
       const auto [it, fresh] = index.try_emplace(label, f.stations.size());
       if (fresh) {
@@ -131,20 +203,15 @@ void readInputData(LineSource& in, InputFile& f, const ValueRule& rule) {
         f.stations.back().label = std::move(label);
       }
       cur = &f.stations[it->second];
+      if (fresh) reserveLike(*cur, hint, f.values);
       continue;
     }
     if (!cur) in.fail("a data line before the first station header line; expected a station header line first");
 
-    const int n = splitItems(ln, items, kMaxItems);
     long long d[6];
     double v[2] = {0.0, 0.0};
-    bool ok = n >= 7 && n <= 8;
-    for (int k = 0; ok && k < 6; ++k) ok = parseInt(items[k], d[k]);
-    for (int k = 6; ok && k < n; ++k) ok = parseReal(items[k], v[k - 6]);
-    if (!ok) {
-      if (n > 8) in.fail("expected one or two values after the date and time, found more");
-      in.fail("expected year, month, day, hour, minute and second as integers, then one or two values");
-    }
+    int n;
+    if (!quickDataLine(ln, d, v, n)) slowDataLine(ln, in, d, v, n);
     const int nv = n - 6;
     if (nv != f.values) {
       if (f.values != 0)
@@ -162,9 +229,10 @@ void readInputData(LineSource& in, InputFile& f, const ValueRule& rule) {
       continue;
     }
     cur->t.push_back(s);
-    cur->v[0].push_back(v[0]);
-    if (nv == 2) cur->v[1].push_back(v[1]);
+    cur->v[0].push_back(valueOf(v[0]));
+    if (nv == 2) cur->v[1].push_back(valueOf(v[1]));
   }
+  if (cur) trimRoom(*cur);
 }
 
 void settle(StationRecords& s) {
@@ -178,7 +246,7 @@ void settle(StationRecords& s) {
     for (size_t k = 0; k < n; ++k) t[k] = s.t[order[k]];
     s.t.swap(t);
     for (int c = 0; c < nv; ++c) {
-      std::vector<double> v(n);
+      std::vector<std::optional<double>> v(n);
       for (size_t k = 0; k < n; ++k) v[k] = s.v[c][order[k]];
       s.v[c].swap(v);
     }

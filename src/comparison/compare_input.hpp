@@ -2,6 +2,7 @@
 // unit, quantity) and every station's records, checked as the comparison needs them.
 #pragma once
 #include <limits>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -26,11 +27,12 @@ std::string folded(std::string_view word);
 inline bool present(double v) { return v > -999.0 && v <= std::numeric_limits<double>::max(); }
 
 // All records of one label, blocks taken together, in file order until `settle` puts them
-// in time order.
+// in time order. Values are held as the report draws them, a missing one as a gap, so
+// that they are handed over without a copy.
 struct StationRecords {
   std::string label;
   std::vector<Seconds> t;
-  std::vector<double> v[2];  // values as read, missing ones included
+  std::vector<std::optional<double>> v[2];  // the second only for two-value files
 };
 
 struct InputFile {

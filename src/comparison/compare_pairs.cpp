@@ -34,10 +34,10 @@ void release(StationRecords& s) {
   release(s.v[1]);
 }
 
-std::optional<double> largestValid(const std::vector<double>& v) {
+std::optional<double> largestValid(const std::vector<std::optional<double>>& v) {
   std::optional<double> best;
-  for (double x : v)
-    if (present(x) && (!best || x > *best)) best = x;
+  for (const std::optional<double>& x : v)
+    if (x && (!best || *x > *best)) best = x;
   return best;
 }
 
@@ -50,29 +50,34 @@ StationResult pairStation(const StationRecords& obs, const StationRecords& model
   const int c = component - 1;
   const std::vector<Seconds>& ot = obs.t;
   const std::vector<Seconds>& mt = model.t;
-  const std::vector<double>& ov = obs.v[c];
-  const std::vector<double>& mv = model.v[c];
+  const std::vector<std::optional<double>>& ov = obs.v[c];
+  const std::vector<std::optional<double>>& mv = model.v[c];
 
   if (!mt.empty()) {
+    const size_t room = static_cast<size_t>(std::upper_bound(ot.begin(), ot.end(), mt.back()) -
+                                            std::lower_bound(ot.begin(), ot.end(), mt.front()));
+    r.pairTimes.reserve(room);
+    r.pairObs.reserve(room);
+    r.pairModel.reserve(room);
     const Seconds first = mt.front(), last = mt.back();
     size_t j = 0;
     for (size_t i = 0; i < ot.size(); ++i) {
       const Seconds t = ot[i];
-      if (t < first || !present(ov[i])) continue;
+      if (t < first || !ov[i]) continue;
       if (t > last) break;
       while (mt[j] < t) ++j;  // stops at the latest: t <= last
       double m;
       if (mt[j] == t) {
-        if (!present(mv[j])) continue;
-        m = mv[j];
+        if (!mv[j]) continue;
+        m = *mv[j];
       } else {  // mt[j - 1] < t < mt[j]: j > 0, as t >= first
-        const double a = mv[j - 1], b = mv[j];
-        if (!present(a) || !present(b)) continue;
+        if (!mv[j - 1] || !mv[j]) continue;
+        const double a = *mv[j - 1], b = *mv[j];
         const double w = static_cast<double>(t - mt[j - 1]) / static_cast<double>(mt[j] - mt[j - 1]);
         m = a * (1.0 - w) + b * w;
       }
       r.pairTimes.push_back(t);
-      r.pairObs.push_back(ov[i]);
+      r.pairObs.push_back(*ov[i]);
       r.pairModel.push_back(m);
     }
   }
@@ -88,7 +93,7 @@ StationResult pairStation(const StationRecords& obs, const StationRecords& model
     const Seconds from = r.pairTimes.front(), to = r.pairTimes.back();
     for (size_t k = static_cast<size_t>(std::lower_bound(mt.begin(), mt.end(), from) - mt.begin());
          k < mt.size() && mt[k] <= to; ++k)
-      if (present(mv[k])) m.offer(mv[k], mt[k]);
+      if (mv[k]) m.offer(*mv[k], mt[k]);
     r.obsPeak = o.v;
     r.obsPeakTime = o.t;
     r.modelPeak = m.v;
@@ -96,8 +101,6 @@ StationResult pairStation(const StationRecords& obs, const StationRecords& model
     r.peakError = m.v - o.v;
     r.peakLagHours = static_cast<double>(m.t - o.t) / 3600.0;
   }
-  r.observed = toSeries(obs, component);
-  r.model = toSeries(model, component);
   return r;
 }
 
@@ -108,15 +111,6 @@ MarkResult markStation(const StationRecords& obs, const StationRecords& model) {
   m.modelled = largestValid(model.v[0]);
   m.dryInModel = !m.modelled;
   return m;
-}
-
-Series toSeries(const StationRecords& s, int component) {
-  Series out;
-  out.t = s.t;
-  const std::vector<double>& v = s.v[component - 1];
-  out.v.reserve(v.size());
-  for (double x : v) out.v.push_back(present(x) ? std::optional<double>(x) : std::nullopt);
-  return out;
 }
 
 void pairFiles(InputFile& obs, InputFile& model, Comparison& c) {
@@ -139,7 +133,16 @@ void pairFiles(InputFile& obs, InputFile& model, Comparison& c) {
       c.marks.push_back(markStation(o, m));
       if (c.marks.back().dryInModel) c.dryInModel.push_back(o.label);
     } else {
+      const size_t base = c.stations.size();
       for (int comp = 1; comp <= c.components; ++comp) c.stations.push_back(pairStation(o, m, comp));
+      // The records go to the report: the times copied for a second component, then moved.
+      for (int comp = c.components; comp >= 1; --comp) {
+        StationResult& r = c.stations[base + static_cast<size_t>(comp - 1)];
+        r.observed.t = comp == 1 ? std::move(o.t) : o.t;
+        r.observed.v = std::move(o.v[comp - 1]);
+        r.model.t = comp == 1 ? std::move(m.t) : m.t;
+        r.model.v = std::move(m.v[comp - 1]);
+      }
     }
     release(o);
     release(m);
