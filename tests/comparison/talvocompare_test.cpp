@@ -272,6 +272,28 @@ TEST_F(CompareTest, ZoneAndUnitRefusalsWriteNothing) {
   EXPECT_EQ(readFile("run.stations.csv").substr(std::string(kStationsHead).size(), 6), "A,1,1,");
 }
 
+// Data lines are read free-format: left-aligned, comma-separated, tabbed, with a sign or a
+// D exponent, a comment-ending slash, or a Windows line end, they give what the
+// column-aligned line gives.
+TEST_F(CompareTest, DataLinesInAnyFreeFormatLayoutReadAlike) {
+  writeFile("model.TALVO", header() +
+                               " A 0 0\n"
+                               "   2005      8     29      0      0      0        1.0000\n"
+                               "   2005      8     29      6      0      0        7.0000\n");
+  writeFile("obs.TALVO", header() +
+                             " A 0 0\n"
+                             "2005 8 29 1 0 0 1.5\n"
+                             "2005,8,29,2,0,0,2.5D0\n"
+                             "\t2005\t8\t29\t3\t0\t0\t+3.5\n"
+                             "2005 8 29 4 0 0 .45E1 / a comment\n"
+                             "2005 +8 29 5 0 0 5.5\r\n");
+  compare();
+  // Every observation is 0.5 below the model's line: bias 0.5 over five pairs, r = 1.
+  EXPECT_EQ(readFile("run.stations.csv").substr(std::string(kStationsHead).size()),
+            "A,1,5,0.500000,0.500000,0.000000,1.000000,0.969697,5.500000,2005-08-29 05:00:00,6.000000,"
+            "2005-08-29 05:00:00,0.500000,0.000000\n");
+}
+
 TEST_F(CompareTest, LabelsAreQuotedInTheTableOnlyWhenNeeded) {
   const std::string body =
       " 'NOAA,1' 0 0\n2005 8 29 0 0 0 1\n"

@@ -337,6 +337,18 @@ std::vector<Scenario> build() {
                {{"river.14", data("forcing/river/river.14"), "FFFFFFFFF"},
                 {"profiles.txt", data("forcing/river/profiles.txt"), "FFFFFFFFF"}},
                "river.14\n2\n1000\n'Lower'\n2500.5\nAtch\n2\nprofiles.txt\nriver.out\n"});
+
+  // --- comparison
+  const std::string model =
+      "% TALVO generic format - Water Level\n% year month day hour min sec watlev (m)\nQORVEL UTC NAVD88\n"
+      " NOAA_8761724 29.2633 -89.9573\n"
+      "   2008     12     31     19      0      0        1.0000\n"
+      "   2008     12     31     21      0      0        1.4000\n"
+      "   2008     12     31     23      0      0        1.6000\n";
+  s.push_back({61,
+               "comparison",
+               {{"obs.TALVO", kWatlev, "FFFFCFCFF"}, {"model.TALVO", model, "FFFCCFCFF"}},
+               pick("obs.TALVO") + pick("model.TALVO") + "cmp\n"});
   return s;
 }
 
