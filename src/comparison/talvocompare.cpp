@@ -41,10 +41,12 @@ std::string askName(Console& con, const std::string& observed, const std::string
     name = std::string(rtrim(cut(name, kObsLineWidth)));
     std::string clash, input;
     for (const std::string& out : outputsOf(name).all()) {
-      for (const std::string* in : {&observed, &modelled}) {
-        if (clash.empty() && (sameFile(out, *in) || sameFile(StagedOutputs::temporaryName(out), *in))) {
-          clash = out;
-          input = *in;
+      for (const std::string& file : {out, StagedOutputs::temporaryName(out)}) {
+        for (const std::string* in : {&observed, &modelled}) {
+          if (clash.empty() && sameFile(file, *in)) {
+            clash = file;
+            input = *in;
+          }
         }
       }
     }
