@@ -347,4 +347,23 @@ TEST_F(CompareTest, ANameWhoseOutputsWouldReplaceAnInputIsAskedAgain) {
   EXPECT_TRUE(fs::exists("ok.summary.csv"));
 }
 
+// Through the menu of the built program: a completed run, then a refused one that ends the
+// program with one line on standard error and a non-zero status.
+TEST_F(CompareTest, ThroughTheMenuOfTheProgram) {
+  writeFile("obs.TALVO", header() + " A 0 0\n2005 8 29 0 0 0 1\n");
+  writeFile("model.TALVO", header() + " A 0 0\n2005 8 29 0 0 0 1.25\n");
+  vmtest::ProgramRun r = vmtest::runProgram("61\n2\n1\nrun\n99\n");
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.err, "");
+  EXPECT_NE(r.out.find(" Report written to run.html\n\n Yatta!\n"), std::string::npos) << r.out;
+  EXPECT_NE(readFile("run.stations.csv").find("\nA,1,1,0.250000,"), std::string::npos);
+
+  writeFile("model.TALVO", header("watlev (m)", "QORVEL EST NAVD88") + " A 0 0\n2005 8 29 0 0 0 1\n");
+  r = vmtest::runProgram("61\n2\n1\nagain\n99\n");
+  EXPECT_NE(r.status, 0);
+  EXPECT_EQ(r.err.find("velmorant: model.TALVO, line 3: the time zone \"EST\" differs"), 0u) << r.err;
+  EXPECT_EQ(r.err.find('\n'), r.err.size() - 1);
+  EXPECT_FALSE(anyOutput("again"));
+}
+
 }  // namespace
