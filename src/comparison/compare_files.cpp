@@ -20,7 +20,7 @@ void checkAgreement(const InputFile& obs, const InputFile& mod) {
   if (!obs.unit.empty() && !mod.unit.empty() && unitKey(obs.unit) != unitKey(mod.unit)) {
     std::string hint;
     const std::string a = unitKey(obs.unit), b = unitKey(mod.unit);
-    if ((a == "m" && b == "ft") || (a == "ft" && b == "m")) hint = " (option 7 converts between feet and metres)";
+    if ((a == "M" && b == "FT") || (a == "FT" && b == "M")) hint = " (option 7 converts between feet and metres)";
     fail(mod.name + ", line 2: the unit " + quoted(mod.unit) + " differs from the unit " + quoted(obs.unit) +
          " of the observed file " + obs.name + "; expected the same unit in both files" + hint);
   }

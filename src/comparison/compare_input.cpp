@@ -31,13 +31,6 @@ std::vector<std::string_view> words(std::string_view line) {
   return w;
 }
 
-std::string lower(std::string_view s) {
-  std::string r(s);
-  for (char& c : r)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  return r;
-}
-
 // Seconds of a data line's date, or false when it is not a calendar date. The day's
 // start is kept from the previous call: consecutive lines mostly share their day.
 class DateClock {
@@ -86,11 +79,11 @@ std::string captionQuantity(std::string_view caption) {
 }
 
 std::string unitKey(std::string_view unit) {
-  const std::string u = lower(trim(unit));
-  if (u == "deg" || u == "degree" || u == "degrees") return "deg";
-  if (u == "m" || u == "meter" || u == "meters" || u == "metre" || u == "metres") return "m";
-  if (u == "ft" || u == "feet" || u == "foot") return "ft";
-  if (u == "s" || u == "sec" || u == "second" || u == "seconds") return "s";
+  const std::string u = folded(trim(unit));
+  if (u == "DEG" || u == "DEGREE" || u == "DEGREES") return "DEG";
+  if (u == "M" || u == "METER" || u == "METERS" || u == "METRE" || u == "METRES") return "M";
+  if (u == "FT" || u == "FEET" || u == "FOOT") return "FT";
+  if (u == "S" || u == "SEC" || u == "SECOND" || u == "SECONDS") return "S";
   return u;
 }
 

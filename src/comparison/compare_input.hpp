@@ -17,11 +17,11 @@ namespace vm::cmp {
 std::string captionUnit(std::string_view caption);
 // The word just before the last "(" of a caption line; empty when there is no "(".
 std::string captionQuantity(std::string_view caption);
-// One lower-case spelling per unit ("metres" and "M" both give "m"), so that two unit
-// texts can be compared.
-std::string unitKey(std::string_view unit);
 // Upper-case copy, for comparing words without regard to case.
 std::string folded(std::string_view word);
+// One upper-case spelling per unit ("metres" and "m" both give "M"), so that two unit
+// texts can be compared.
+std::string unitKey(std::string_view unit);
 
 // A value of -999 or less is missing; so is a value that is not a finite number.
 inline bool present(double v) { return v > -999.0 && v <= std::numeric_limits<double>::max(); }

@@ -263,6 +263,7 @@ TEST_F(CompareTest, ZoneAndUnitRefusalsWriteNothing) {
   writeFile("model.TALVO", header("watlev (ft)", "QORVEL UTC NAVD88") + " A 0 0\n2005 8 29 0 0 0 1\n");
   const std::string unit = failure();
   EXPECT_NE(unit.find("model.TALVO, line 2: the unit \"ft\" differs from the unit \"m\""), std::string::npos) << unit;
+  EXPECT_NE(unit.find("(option 7 converts between feet and metres)"), std::string::npos) << unit;
   EXPECT_EQ(readFile("run.stations.csv"), "kept\n");
   EXPECT_FALSE(fs::exists("run.summary.csv") || fs::exists("run.html") || fs::exists("run.stations.csv.part"));
 
