@@ -74,6 +74,25 @@ struct Sample {
   double value;
 };
 
+// Puts the samples in ascending time, those of one time in file order. Files come in
+// ascending time (historical) or newest first (real-time), which take one pass; others are
+// sorted.
+void inTimeOrder(std::vector<Sample>& s) {
+  const auto before = [](const Sample& a, const Sample& b) { return a.key < b.key; };
+  if (std::is_sorted(s.begin(), s.end(), before)) return;
+  if (!std::is_sorted(s.rbegin(), s.rend(), before)) {
+    std::stable_sort(s.begin(), s.end(), before);
+    return;
+  }
+  std::reverse(s.begin(), s.end());
+  for (auto run = s.begin(); run != s.end();) {  // runs of one time back into file order
+    auto end = run + 1;
+    while (end != s.end() && end->key == run->key) ++end;
+    std::reverse(run, end);
+    run = end;
+  }
+}
+
 }  // namespace
 
 void stdmet2talvo(Console& con) {
@@ -143,7 +162,7 @@ void stdmet2talvo(Console& con) {
     for (size_t q = 0; q < kQuantities; ++q) {
       std::vector<Sample>& s = samples[q];
       if (s.empty()) continue;
-      std::stable_sort(s.begin(), s.end(), [](const Sample& a, const Sample& b) { return a.key < b.key; });
+      inTimeOrder(s);
       out[q]->station(label, st.lat, st.lon);
       for (size_t k = 0; k < s.size(); ++k) {
         if (k > 0 && s[k].key == s[k - 1].key) continue;
