@@ -54,23 +54,7 @@ TEST_F(Nwis, RealDownloadLayout) {
   EXPECT_EQ(convert(), std::string(" Enter the name of the station list\n") + kDatumPrompt +
                            " Processing station Id:            1 09512500\n");
   EXPECT_EQ(readFile("watlev_USGS_NWIS.TALVO"),
-            kHead + text({" USGS_09512500   34.315300000000001       -112.06460000000000     ",
-                          "   2016      5     10     16     15      0        2.6000",
-                          "   2016      5     10     16     30      0        2.6000",
-                          "   2016      5     10     16     45      0        2.6000",
-                          "   2016      5     10     17      0      0        2.6000",
-                          "   2016      5     10     17     15      0        2.6000",
-                          "   2016      5     10     17     30      0        2.6000",
-                          "   2016      5     10     17     45      0        2.5000",
-                          "   2016      5     10     18     15      0        2.5000",
-                          "   2016      5     10     18     30      0        2.5000",
-                          "   2016      5     10     18     45      0        2.4800",
-                          "   2016      5     10     19      0      0        2.4800",
-                          "   2016      5     10     19     15      0        2.4800",
-                          "   2016      5     10     19     30      0        2.4800",
-                          "   2016      5     10     19     45      0        2.4800",
-                          "   2016      5     10     20      0      0        2.4200",
-                          "   2016      5     10     20     15      0        2.4200"}));
+            readFile(testData("converters/networks/expected_nwis_09512500_as_00065.TALVO")));
 }
 
 // Local hours that repeat at the end of daylight saving (and skip at its start) become UTC
