@@ -24,12 +24,14 @@ constexpr size_t kShownWidth = 120;
 // when a value was measured.
 std::string askZone(Console& con) {
   for (;;) {
-    const std::string word = upper(askWord(con, "Enter the time zone of the downloads (GMT or LST): ", "the time zone"));
+    const std::string word =
+        capitals(askWord(con, "Enter the time zone of the downloads (GMT or LST): ", "the time zone"));
     if (word == "GMT") return "UTC";
     if (word == "LST") return "LST";
     if (word == "LST_LDT")
-      con.say("LST_LDT is refused: local time with daylight saving repeats its hours once a year; "
-              "download in GMT or LST");
+      con.say(
+          "LST_LDT is refused: local time with daylight saving repeats its hours once a year; "
+          "download in GMT or LST");
     else
       con.say("Answer GMT or LST");
   }
@@ -38,7 +40,8 @@ std::string askZone(Console& con) {
 // True for metric (metres), false for english (feet).
 bool askMetric(Console& con) {
   for (;;) {
-    const std::string word = upper(askWord(con, "Enter the units of the downloads (metric or english): ", "the units"));
+    const std::string word =
+        capitals(askWord(con, "Enter the units of the downloads (metric or english): ", "the units"));
     if (word == "METRIC") return true;
     if (word == "ENGLISH") return false;
     con.say("Answer metric or english");
@@ -64,7 +67,7 @@ void coops2talvo(Console& con) {
   const std::string zone = askZone(con);
   const bool metric = askMetric(con);
   const std::string datum =
-      upper(askWord(con, "Enter the datum of the downloads (for example MLLW, MSL, NAVD): ", "the datum"));
+      capitals(askWord(con, "Enter the datum of the downloads (for example MLLW, MSL, NAVD): ", "the datum"));
 
   const std::vector<Station> stations = readStations(listName, true, [](LineSource& in, Station& s) {
     readList(in, "a station record (id, file, latitude, longitude)", s.stnid, s.filename, s.lat, s.lon);
@@ -101,8 +104,7 @@ void coops2talvo(Console& con) {
         raw.fail("expected a row that starts with a date and time YYYY-MM-DD HH:MM and a comma, found '" +
                  std::string(cut(line, kShownWidth)) + "'");
       const size_t c2 = line.find(',', c1 + 1);
-      const std::string_view field =
-          trim(line.substr(c1 + 1, c2 == std::string_view::npos ? c2 : c2 - c1 - 1));
+      const std::string_view field = trim(line.substr(c1 + 1, c2 == std::string_view::npos ? c2 : c2 - c1 - 1));
       if (field.empty()) {
         r.value = kMissing;  // a gap, not a level of 0
       } else if (!decimalValue(field, r.value)) {

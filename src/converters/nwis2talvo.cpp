@@ -30,9 +30,9 @@ struct Zone {
   const char* word;
   int hours;
 };
-const Zone kZones[] = {{"UTC", 0},   {"GMT", 0},   {"Z", 0},     {"AST", -4},  {"ADT", -3},   {"EST", -5},  {"EDT", -4},
-                       {"CST", -6},  {"CDT", -5},  {"MST", -7},  {"MDT", -6},  {"PST", -8},   {"PDT", -7},  {"AKST", -9},
-                       {"AKDT", -8}, {"HST", -10}, {"HDT", -9},  {"SST", -11}, {"ChST", 10}};
+const Zone kZones[] = {{"UTC", 0},   {"GMT", 0},   {"Z", 0},    {"AST", -4},  {"ADT", -3}, {"EST", -5}, {"EDT", -4},
+                       {"CST", -6},  {"CDT", -5},  {"MST", -7}, {"MDT", -6},  {"PST", -8}, {"PDT", -7}, {"AKST", -9},
+                       {"AKDT", -8}, {"HST", -10}, {"HDT", -9}, {"SST", -11}, {"ChST", 10}};
 
 const Zone* zoneNamed(std::string_view word) {
   for (const Zone& z : kZones)
@@ -85,7 +85,7 @@ std::string_view field(const std::vector<std::string_view>& f, long k) {
 void nwis2talvo(Console& con) {
   const std::string listName = askName(con, "Enter the name of the station list");
   const std::string datum =
-      upper(askWord(con, "Enter the vertical datum of the converted values (for example NAVD88): ", "the datum"));
+      capitals(askWord(con, "Enter the vertical datum of the converted values (for example NAVD88): ", "the datum"));
 
   const std::vector<Station> stations = readStations(listName, true, [](LineSource& in, Station& s) {
     readList(in, "a station record (site number, file, latitude, longitude, parameter code, offset)", s.stnid,
@@ -124,8 +124,8 @@ void nwis2talvo(Console& con) {
       splitAt(line, '\t', f);
       if (expect == Expect::Names || trim(f[0]) == "agency_cd") {
         if (trim(f[0]) != "agency_cd")
-          raw.fail("expected the column names (the first one agency_cd), found '" +
-                   std::string(cut(line, kNameWidth)) + "'");
+          raw.fail("expected the column names (the first one agency_cd), found '" + std::string(cut(line, kNameWidth)) +
+                   "'");
         cols = columnsOf(f, st.code, raw);
         expect = Expect::Formats;
         continue;

@@ -33,7 +33,7 @@ std::string askWord(Console& con, std::string_view prompt, std::string_view what
   return word;
 }
 
-std::string upper(std::string_view s) {
+std::string capitals(std::string_view s) {
   std::string r(s);
   for (char& c : r) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
   return r;

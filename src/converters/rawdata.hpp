@@ -31,7 +31,7 @@ std::string askName(Console& con, std::string_view prompt, size_t width = kNameW
 std::string askWord(Console& con, std::string_view prompt, std::string_view what);
 
 // The text in capitals.
-std::string upper(std::string_view s);
+std::string capitals(std::string_view s);
 
 // One station of a converter's list; each converter fills the columns its list has.
 struct Station {
@@ -64,10 +64,10 @@ void sayProcessing(Console& con, long number, std::string_view stnid);
 
 // An observation output file, created anew with its three header lines: the kind line,
 // the caption line ("% year month day hour min sec " and the column caption) and the
-// source line (network word, "UTC", datum word), each written free-format.
+// source line (network word, time-zone word, datum word), each written free-format.
 class TalvoOut {
  public:
-  // `zone` is the time-zone word of the source line.
+  // `zone` is the time-zone word of the source line; all but one network's files are in UTC.
   TalvoOut(const std::string& name, std::string_view kind, std::string_view caption, std::string_view network,
            std::string_view datum, std::string_view zone = "UTC");
 

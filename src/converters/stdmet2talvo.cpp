@@ -101,12 +101,13 @@ void stdmet2talvo(Console& con) {
     readList(in, "a station record (id, file, latitude, longitude)", s.stnid, s.filename, s.lat, s.lon);
   });
 
-  refuseOutputsOverInputs({kQuantity[0].file, kQuantity[1].file, kQuantity[2].file, kQuantity[3].file,
-                           kQuantity[4].file},
-                          {listName}, stations);
+  refuseOutputsOverInputs(
+      {kQuantity[0].file, kQuantity[1].file, kQuantity[2].file, kQuantity[3].file, kQuantity[4].file}, {listName},
+      stations);
 
   std::vector<std::unique_ptr<TalvoOut>> out;
-  for (const Quantity& q : kQuantity) out.push_back(std::make_unique<TalvoOut>(q.file, q.kind, q.caption, "NDBC", q.datum));
+  for (const Quantity& q : kQuantity)
+    out.push_back(std::make_unique<TalvoOut>(q.file, q.kind, q.caption, "NDBC", q.datum));
 
   std::vector<std::string_view> words;
   std::vector<Sample> samples[kQuantities];

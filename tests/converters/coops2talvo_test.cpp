@@ -28,22 +28,26 @@ TEST_F(Coops, RealDownloadPredictionsAndServiceErrors) {
       "Error: The requested product (water_level) is not offered at station 8729999 for these dates; choose another "
       "station or product";
   writeFile("err.csv", text({"", longError}));
-  writeFile("none.csv", "Error: No data was found. This product may not be offered at this station at the requested "
-                        "time.\r\n");
-  writeFile("list.txt", text({"4", "id file lat lon", "8729108 wl.csv 30.1523 -85.6669", "8729108 pred.csv 30.1523 "
-                              "-85.6669", "8729999 err.csv 30.0 -85.0", "8729998,none.csv,30.0,-85.0"}));
+  writeFile("none.csv",
+            "Error: No data was found. This product may not be offered at this station at the requested "
+            "time.\r\n");
+  writeFile("list.txt", text({"4", "id file lat lon", "8729108 wl.csv 30.1523 -85.6669",
+                              "8729108 pred.csv 30.1523 "
+                              "-85.6669",
+                              "8729999 err.csv 30.0 -85.0", "8729998,none.csv,30.0,-85.0"}));
   const std::string out = convert("list.txt\nLST_LDT\nlocal\ngmt\nFeet\nENGLISH\nmllw\n");
-  EXPECT_EQ(out, std::string(" Enter the name of the station list\n") + kZonePrompt +
-                     " LST_LDT is refused: local time with daylight saving repeats its hours once a year; download "
-                     "in GMT or LST\n" +
-                     kZonePrompt + " Answer GMT or LST\n" + kZonePrompt + kUnitsPrompt +
-                     " Answer metric or english\n" + kUnitsPrompt + kDatumPrompt +
-                     text({" Processing station Id:            1 8729108", " Processing station Id:            2 8729108",
-                           " Processing station Id:            3 8729999",
-                           " No data for station ID: " + longError.substr(0, 120),
-                           " Processing station Id:            4 8729998",
-                           " No data for station ID: Error: No data was found. This product may not be offered at "
-                           "this station at the requested time."}));
+  EXPECT_EQ(
+      out,
+      std::string(" Enter the name of the station list\n") + kZonePrompt +
+          " LST_LDT is refused: local time with daylight saving repeats its hours once a year; download "
+          "in GMT or LST\n" +
+          kZonePrompt + " Answer GMT or LST\n" + kZonePrompt + kUnitsPrompt + " Answer metric or english\n" +
+          kUnitsPrompt + kDatumPrompt +
+          text({" Processing station Id:            1 8729108", " Processing station Id:            2 8729108",
+                " Processing station Id:            3 8729999", " No data for station ID: " + longError.substr(0, 120),
+                " Processing station Id:            4 8729998",
+                " No data for station ID: Error: No data was found. This product may not be offered at "
+                "this station at the requested time."}));
   EXPECT_EQ(readFile("watlev_COOPS_OBS.TALVO"), network("expected_coops_obs.TALVO"));
   EXPECT_EQ(readFile("watlev_COOPS_PRED.TALVO"),
             text({" % TALVO generic format - Water Level", " % year month day hour min sec watlev (ft)",
@@ -56,20 +60,21 @@ TEST_F(Coops, RealDownloadPredictionsAndServiceErrors) {
 // service (currents, an empty answer) are not water levels; a file whose rows are all
 // missing still gets its block. Times are written as the file holds them.
 TEST_F(Coops, StandardTimeMetresAndOtherAnswers) {
-  writeFile("hl.csv", "Date Time, Water Level, TY, I, L\r\n\r\n2005-08-29 14:18,2.501,HH,0,0\r\n"
-                      "2005-08-29 02:06,0.25,L,0,0\r\n2005-08-29 02:06,0.26,L,0,0\r\n");
+  writeFile("hl.csv",
+            "Date Time, Water Level, TY, I, L\r\n\r\n2005-08-29 14:18,2.501,HH,0,0\r\n"
+            "2005-08-29 02:06,0.25,L,0,0\r\n2005-08-29 02:06,0.26,L,0,0\r\n");
   writeFile("cur.csv", text({"Date Time, Speed, Direction, Bin", "2005-08-29 14:18,1.2,90,1"}));
   writeFile("empty.csv", "");
   writeFile("gap.csv", text({" Date Time , Water Level ", "2005-08-29 15:00,", "2005-08-29 15:06,  "}));
   writeFile("list.txt", text({"4", "caption", "8761724 hl.csv 29.26 -89.96", "8761724 cur.csv 29.26 -89.96",
                               "1 empty.csv 0 0", "8760922 gap.csv 28.93 -89.41"}));
   const std::string out = convert("list.txt\nLst\nMETRIC\nmsl\n");
-  EXPECT_EQ(out, std::string(" Enter the name of the station list\n") + kZonePrompt + kUnitsPrompt + kDatumPrompt +
-                     text({" Processing station Id:            1 8761724",
-                                     " Processing station Id:            2 8761724",
-                                     " No data for station ID: Date Time, Speed, Direction, Bin",
-                                     " Processing station Id:            3 1", " No data for station ID: ",
-                                     " Processing station Id:            4 8760922"}));
+  EXPECT_EQ(
+      out,
+      std::string(" Enter the name of the station list\n") + kZonePrompt + kUnitsPrompt + kDatumPrompt +
+          text({" Processing station Id:            1 8761724", " Processing station Id:            2 8761724",
+                " No data for station ID: Date Time, Speed, Direction, Bin", " Processing station Id:            3 1",
+                " No data for station ID: ", " Processing station Id:            4 8760922"}));
   EXPECT_EQ(readFile("watlev_COOPS_OBS.TALVO"),
             text({" % TALVO generic format - Water Level", " % year month day hour min sec watlev (m)",
                   " COOPS LST MSL", " COOPS_8761724   29.260000000000002       -89.959999999999994     ",
@@ -79,9 +84,8 @@ TEST_F(Coops, StandardTimeMetresAndOtherAnswers) {
                   " COOPS_8760922   28.930000000000000       -89.409999999999997     ",
                   "   2005      8     29     15      0      0     -999.0000",
                   "   2005      8     29     15      6      0     -999.0000"}));
-  EXPECT_EQ(readFile("watlev_COOPS_PRED.TALVO"),
-            text({" % TALVO generic format - Water Level", " % year month day hour min sec watlev (m)",
-                  " COOPS LST MSL"}));
+  EXPECT_EQ(readFile("watlev_COOPS_PRED.TALVO"), text({" % TALVO generic format - Water Level",
+                                                       " % year month day hour min sec watlev (m)", " COOPS LST MSL"}));
 }
 
 // A row of a valid file that cannot be read stops the run at its line; what was written

@@ -39,7 +39,8 @@ TEST_F(ConverterRun, DownloadConvertersFromTheMenu) {
   writeFile("wl.csv", text({"Date Time, Water Level ", "2008-09-01 00:00,1.234"}));
   EXPECT_EQ(velmorant("32\nlist.txt\nlst_ldt\nGMT\nmetric\nNAVD\n99\n"), 0);
   EXPECT_NE(readFile("stdout.txt").find("download in GMT or LST\nEnter the time zone"), std::string::npos);
-  EXPECT_EQ(linesFrom(readFile("watlev_COOPS_OBS.TALVO"), 5), text({"   2008      9      1      0      0      0        1.2340"}));
+  EXPECT_EQ(linesFrom(readFile("watlev_COOPS_OBS.TALVO"), 5),
+            text({"   2008      9      1      0      0      0        1.2340"}));
 
   writeFile("list.txt", text({"1", "caption", "1 g.rdb 29.5 -95.0 00065 -9999"}));
   writeFile("g.rdb", text({"agency_cd\tsite_no\tdatetime\ttz_cd\t1_00065", "5s", "USGS\t1\t2021-01-05 10:00\tCET\t1"}));

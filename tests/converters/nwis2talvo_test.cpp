@@ -5,8 +5,8 @@ namespace vmtest {
 namespace {
 
 const char* const kDatumPrompt = "Enter the vertical datum of the converted values (for example NAVD88): ";
-const std::string kHead = text({" % TALVO generic format - Water Level", " % year month day hour min sec watlev (ft)",
-                                " USGS UTC NAVD88"});
+const std::string kHead =
+    text({" % TALVO generic format - Water Level", " % year month day hour min sec watlev (ft)", " USGS UTC NAVD88"});
 
 // RDB lines: fields joined by tabs.
 std::string rdb(std::initializer_list<std::initializer_list<std::string_view>> rows) {
@@ -71,15 +71,16 @@ TEST_F(Nwis, DaylightSavingChangeAndCalendarCarries) {
                                 {"USGS", "08074000", "2021-11-07 01:30", "CST", "3.05", "P"},
                                 {"USGS", "08074000", "2022-03-13 01:45", "CST", "2.5", "P"},
                                 {"USGS", "08074000", "2022-03-13 03:00", "CDT", "2.6", "P"}}));
-  writeFile("cal.rdb", rdb({{"agency_cd", "site_no", "datetime", "tz_cd", "8_62620", "8_62620_cd"}, {"5s"}}) + rdb({{"USGS", "1", "2020-12-31 20:00:30", "EST", "1", "A"},
-                                    {"USGS", "1", "2100-02-28 20:00", "HST", "2", "A"},
-                                    {"USGS", "1", "2000-02-28 20:00", "HDT", "3", "A"},
-                                    {"USGS", "1", "2024-03-01 02:00", "ChST", "4", "A"},
-                                    {"USGS", "1", "2021-12-31 13:00", "SST", "5", "A"},
-                                    {"USGS", "1", "2021-06-30 23:59", "AKDT", "6", "A"},
-                                    {"USGS", "1", "2021-06-30 23:59", "Z", "7", "A"},
-                                    {"USGS", "1", "2021-07-01 00:00", "AST", "8", "A"},
-                                    {"USGS", "1", "2021-07-01 00:00", "PDT", "9", "A"}}));
+  writeFile("cal.rdb", rdb({{"agency_cd", "site_no", "datetime", "tz_cd", "8_62620", "8_62620_cd"}, {"5s"}}) +
+                           rdb({{"USGS", "1", "2020-12-31 20:00:30", "EST", "1", "A"},
+                                {"USGS", "1", "2100-02-28 20:00", "HST", "2", "A"},
+                                {"USGS", "1", "2000-02-28 20:00", "HDT", "3", "A"},
+                                {"USGS", "1", "2024-03-01 02:00", "ChST", "4", "A"},
+                                {"USGS", "1", "2021-12-31 13:00", "SST", "5", "A"},
+                                {"USGS", "1", "2021-06-30 23:59", "AKDT", "6", "A"},
+                                {"USGS", "1", "2021-06-30 23:59", "Z", "7", "A"},
+                                {"USGS", "1", "2021-07-01 00:00", "AST", "8", "A"},
+                                {"USGS", "1", "2021-07-01 00:00", "PDT", "9", "A"}}));
   writeFile("list.txt", text({"2", "caption", "08074000 dst.rdb 29.5 -95.0 00065 -9999", "1 cal.rdb 0 0 62620 -9999"}));
   convert();
   EXPECT_EQ(readFile("watlev_USGS_NWIS.TALVO"),
@@ -127,11 +128,10 @@ TEST_F(Nwis, SeveralSitesTextCodesAndOffsets) {
                      {"USGS", "08075000", "2021-01-05 11:00", "CST", "124", "P", "Dis", "P"}}));
   writeFile("list.txt", text({"3", "caption", "08075000 sites.rdb 29.6 -95.1 00065 -9999",
                               "08074000 sites.rdb 29.5 -95.0 00065 1.25", "08076000 sites.rdb 29.7 -95.2 00065 0"}));
-  EXPECT_EQ(convert(), std::string(" Enter the name of the station list\n") + kDatumPrompt +
-                           text({" Processing station Id:            1 08075000",
-                                           " Processing station Id:            2 08074000",
-                                           " Processing station Id:            3 08076000",
-                                           " No rows of site 08076000 in sites.rdb"}));
+  EXPECT_EQ(convert(),
+            std::string(" Enter the name of the station list\n") + kDatumPrompt +
+                text({" Processing station Id:            1 08075000", " Processing station Id:            2 08074000",
+                      " Processing station Id:            3 08076000", " No rows of site 08076000 in sites.rdb"}));
   EXPECT_EQ(readFile("watlev_USGS_NWIS.TALVO"),
             kHead + text({" USGS_08075000   29.600000000000001       -95.099999999999994     ",
                           "   2021      1      5     16      0      0        7.2500",
@@ -157,21 +157,26 @@ TEST_F(Nwis, UnknownZoneWordsAndOtherLayoutsStopTheRun) {
     std::string content, message;
   } cases[] = {
       {names + good + rdb({{"USGS", "01", "2021-01-05 10:15", "XST", "1"}}),
-       "z.rdb, line 4: unknown time-zone word 'XST' (tz_cd); expected one of UTC, GMT, Z, AST, ADT, EST, EDT, CST, CDT, "
+       "z.rdb, line 4: unknown time-zone word 'XST' (tz_cd); expected one of UTC, GMT, Z, AST, ADT, EST, EDT, CST, "
+       "CDT, "
        "MST, MDT, PST, PDT, AKST, AKDT, HST, HDT, SST, ChST"},
-      {names + good + rdb({{"USGS", "01", "2021-01-05 10:15", "cst", "1"}}), "z.rdb, line 4: unknown time-zone word 'cst'"},
+      {names + good + rdb({{"USGS", "01", "2021-01-05 10:15", "cst", "1"}}),
+       "z.rdb, line 4: unknown time-zone word 'cst'"},
       {names + good + rdb({{"USGS", "01", "2021-01-05 10:15", "", "1"}}), "z.rdb, line 4: unknown time-zone word ''"},
       {names + good + rdb({{"USGS", "01", "2021-02-29 10:15", "UTC", "1"}}),
        "z.rdb, line 4: expected a date and time YYYY-MM-DD HH:MM (datetime), found '2021-02-29 10:15'"},
-      {names + good + text({"# next site", "USGS\t01"}), "z.rdb, line 5: expected the column names (the first one agency_cd)"},
-      {names + good + rdb({{"agency_cd", "site_no", "datetime", "01_00065_00003"}, {"5s"}, {"USGS", "01", "2021-01-05", "1"}}),
+      {names + good + text({"# next site", "USGS\t01"}),
+       "z.rdb, line 5: expected the column names (the first one agency_cd)"},
+      {names + good +
+           rdb({{"agency_cd", "site_no", "datetime", "01_00065_00003"}, {"5s"}, {"USGS", "01", "2021-01-05", "1"}}),
        "z.rdb, line 6: no tz_cd column in the column names of line 4: expected instantaneous values, not daily values"},
   };
   for (const Case& c : cases) {
     writeFile("z.rdb", c.content);
     const std::string stop = stopMessage([&] { convert(); });
     EXPECT_EQ(stop.substr(0, c.message.size()), c.message) << stop;
-    EXPECT_EQ(linesFrom(readFile("watlev_USGS_NWIS.TALVO"), 5), text({"   2021      1      5     10      0      0        1.0000"}));
+    EXPECT_EQ(linesFrom(readFile("watlev_USGS_NWIS.TALVO"), 5),
+              text({"   2021      1      5     10      0      0        1.0000"}));
   }
 }
 

@@ -299,7 +299,8 @@ std::vector<Scenario> build() {
   s.push_back({33,
                "NWIS",
                {{"list.txt",
-                 lines({"2", "caption", "08074000 g.rdb 29.5 -95.0 00065 1.5", "08075000 g.rdb 29.6 -95.1 62620 -9999"}),
+                 lines({"2", "caption", "08074000 g.rdb 29.5 -95.0 00065 1.5",
+                        "08075000 g.rdb 29.6 -95.1 62620 -9999"}),
                  "FFFFFFFFF"},
                 {"g.rdb",
                  lines({"# site 08074000", "agency_cd\tsite_no\tdatetime\ttz_cd\t150155_00065\t150155_00065_cd",
@@ -322,7 +323,7 @@ std::vector<Scenario> build() {
                  lines({"#YY  MM DD hh mm WDIR WSPD GST  WVHT   DPD   APD MWD   PRES  ATMP  WTMP  DEWP  VIS PTDY  TIDE",
                         "#yr  mo dy hr mn degT m/s  m/s     m   sec   sec degT   hPa  degC  degC  degC  nmi  hPa    ft",
                         "2019 04 02 13 20 120  1.0   MM   1.5    MM    MM 261 1007.8  10.7  11.1    MM   MM   MM  1.25",
-                        "2019 04 02 13 10 120  1.0   MM   1.5    15   6.5  MM 1007.9  10.6  11.1    MM   MM -0.8    MM"}),
+                        "2019 04 02 13 10 120  1.0   MM   1.5    15   6.5  MM 1007.9  10.6  11.1    MM   MM -0.8  MM"}),
                  "FFCCCCFFC"}},
                "list.txt\n"});
 
