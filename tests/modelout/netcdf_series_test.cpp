@@ -3,6 +3,7 @@
 #include <cmath>
 #include <filesystem>
 #include <limits>
+#include <functional>
 #include <optional>
 
 #include "core/error.hpp"
@@ -62,12 +63,12 @@ std::string num(double v) {
 // A global file in the text form: full snaps, or sparse ones listing the nodes that are
 // not dry in every component.
 void writeTextGlobal(const std::string& name, const std::vector<std::vector<std::vector<double>>>& comps,
-                     bool sparse, size_t snaps = 3) {
+                     bool sparse, size_t snaps = 3, bool dt = true) {
   const size_t np = comps[0][0].size();
+  const double increment = snaps >= 2 ? kTimes[1] - kTimes[0] : snaps == 1 ? kTimes[0] : 0.0;
   std::string s = description() + "\n";
-  s += " " + std::to_string(snaps) + " " + std::to_string(np) + " " + num(kTimes[1] - kTimes[0]) + " " +
-       std::to_string(static_cast<int>((kTimes[1] - kTimes[0]) / kDt)) + " " + std::to_string(comps.size()) +
-       " ''\n";
+  s += " " + std::to_string(snaps) + " " + std::to_string(np) + " " + num(increment) + " " +
+       std::to_string(dt ? static_cast<int>(increment / kDt) : 0) + " " + std::to_string(comps.size()) + " ''\n";
   for (size_t t = 0; t < snaps; ++t) {
     std::string lines;
     int count = 0;
@@ -82,7 +83,7 @@ void writeTextGlobal(const std::string& name, const std::vector<std::vector<std:
       lines += l + "\n";
       ++count;
     }
-    s += " " + num(kTimes[t]) + " " + std::to_string(static_cast<int>(kTimes[t] / kDt));
+    s += " " + num(kTimes[t]) + " " + std::to_string(dt ? static_cast<int>(kTimes[t] / kDt) : 0);
     if (sparse) s += " " + std::to_string(count) + " -99999.0";
     s += "\n" + lines;
   }
@@ -304,6 +305,167 @@ TEST_F(NcSameBytesTest, StationFilesToObservations) {
       EXPECT_EQ(convert(vector), text);
     }
   }
+}
+
+TEST_F(NcSameBytesTest, ZeroSnapsNoDtAndOnlyFillValues) {
+  const std::vector<std::vector<std::vector<double>>> scalar{kZeta};
+  for (size_t snaps : {0, 1}) {
+    SCOPED_TRACE(snaps);
+    writeTextGlobal("g", scalar, false, snaps);
+    const std::string text = globalTools(1);
+    writeTextGlobal("g", scalar, true, snaps);
+    const std::string wet = wetdry();
+    writeNcGlobal("g", NcForm::Nc4Deflate, {"zeta"}, scalar, {NC_FLOAT, true, true, snaps});
+    EXPECT_EQ(globalTools(1), text);
+    EXPECT_EQ(wetdry(), wet);
+  }
+  // Without dt the output step and every iteration are 0.
+  writeTextGlobal("g", scalar, false, 3, false);
+  const std::string text = globalTools(1);
+  writeNcGlobal("g", NcForm::Classic, {"zeta"}, scalar, {NC_DOUBLE, false});
+  EXPECT_EQ(globalTools(1), text);
+
+  // A max file of fill values only.
+  const std::vector<double> dry(6, D);
+  writeTextMax("a.max", dry, 3600.0);
+  writeTextMax("b.max", dry, 3600.0);
+  writeFile("list.txt", "a.max\nb.max\n");
+  auto tools = [&] {
+    return outputs(run("env.63\nlist.txt\n2\n", [](vm::Console& c) { vm::meow(c, "unix"); }), {"env.63"}) +
+           outputs(run("a.max\nb.max\ndiff.63\n", [](vm::Console& c) { vm::generatediff(c, "unix"); }), {"diff.63"});
+  };
+  const std::string maxText = tools();
+  writeNcMax("a.max", NcForm::Offset64, dry, 3600.0);
+  writeNcMax("b.max", NcForm::Nc4Deflate, std::vector<double>(6, kNaN), 3600.0, true);
+  EXPECT_EQ(tools(), maxText);
+}
+
+// The head items of a NetCDF global file, as a reader without a mesh sees them.
+class NcHeadTest : public vmtest::ToolTest {};
+
+TEST_F(NcHeadTest, DescriptionCountsStepAndIterations) {
+  {
+    NcWriter w("g.nc", NcForm::Offset64);
+    w.dim("time", 2, true);
+    w.dim("node", 1);
+    w.var("time", NC_DOUBLE, {"time"});
+    w.var("zeta", NC_INT, {"time", "node"});
+    w.text("", "title", "a title only");
+    w.num("", "dt", 2.0);
+    w.text("", "runid", std::string(30, 'r'));
+    w.put("time", {5.0, -5.0});
+    w.put("zeta", {3, -2147483647});  // the library's default fill of integers is dry
+  }
+  vm::GlobalReader::Options opt;
+  vm::GlobalReader g("g.nc", opt);
+  EXPECT_EQ(g.header().description, std::string(2 + 32 + 2, ' ') + std::string(24, 'r') + std::string(25, ' '));
+  EXPECT_EQ(g.header().snaps, 2);
+  EXPECT_EQ(g.header().nodes, 1);
+  EXPECT_EQ(g.header().increment, -10.0);
+  EXPECT_EQ(g.header().outputStep, -5);
+  EXPECT_EQ(g.header().recordType, 1);
+  EXPECT_EQ(g.header().word, "");
+  vm::SnapHeader h;
+  std::vector<double> seen;
+  ASSERT_TRUE(g.nextSnap(h));
+  EXPECT_EQ(h.iteration, 3);  // 2.5, halves away from zero
+  g.readNodes([&](int, const double* v) { seen.push_back(v[0]); });
+  ASSERT_TRUE(g.nextSnap(h));
+  EXPECT_EQ(h.iteration, -3);
+  g.readNodes([&](int, const double* v) { seen.push_back(v[0]); });  // dry: not handed over
+  EXPECT_FALSE(g.nextSnap(h));
+  EXPECT_EQ(seen, std::vector<double>{3.0});
+
+  {
+    NcWriter w("t.nc", NcForm::Classic);
+    w.dim("time", 1, true);
+    w.dim("node", 1);
+    w.var("time", NC_DOUBLE, {"time"});
+    w.var("zeta", NC_DOUBLE, {"time", "node"});
+    w.text("", "title", "Just a title\nand a second line");
+    w.put("time", {0.5});
+    w.put("zeta", {1.0});
+  }
+  vm::GlobalReader t("t.nc", opt);
+  EXPECT_EQ(t.header().description, "Just a title");
+  EXPECT_EQ(t.header().increment, 0.5);  // one snap: its time
+  EXPECT_EQ(t.header().outputStep, 0);
+}
+
+// Every fault of a NetCDF file is one error naming the file and what is wrong.
+TEST_F(NcHeadTest, FaultsNameTheFileAndWhatIsWrong) {
+  auto message = [](const std::function<void()>& f) {
+    try {
+      f();
+    } catch (const vm::Failure& e) {
+      return std::string(e.what());
+    }
+    return std::string("no error");
+  };
+  auto global = [](const std::string& name, int np = 2) {
+    vm::GlobalReader::Options opt;
+    opt.np = np;
+    vm::GlobalReader g(name, opt);
+    vm::SnapHeader h;
+    while (g.nextSnap(h)) g.readNodes([](int, const double*) {});
+  };
+  auto make = [](const std::string& name, const std::vector<std::string>& vars, nc_type type = NC_FLOAT,
+                 bool timeVar = true, bool timeDim = true) {
+    NcWriter w(name, NcForm::Nc4Chunked);
+    if (timeDim) w.dim("time", 1, true);
+    w.dim("node", 2);
+    if (timeVar && timeDim) w.var("time", NC_DOUBLE, {"time"});
+    for (const std::string& v : vars) w.var(v, type, {timeDim ? "time" : "node", "node"});
+    if (timeVar && timeDim && vars.size() == 1 && type != NC_CHAR) {
+      w.put("time", {60.0});
+      w.put(vars[0], {1.0, 2.0});
+    }
+  };
+  make("none.nc", {});
+  EXPECT_EQ(message([&] { global("none.nc"); }),
+            "none.nc: expected one or two data variables with dimensions (time, node), found none");
+  make("three.nc", {"u-vel", "v-vel", "w-vel"});
+  EXPECT_EQ(message([&] { global("three.nc"); }),
+            "three.nc: expected one or two data variables with dimensions (time, node), found 3: 'u-vel', 'v-vel', "
+            "'w-vel'");
+  make("text.nc", {"zeta"}, NC_CHAR);
+  EXPECT_EQ(message([&] { global("text.nc"); }), "text.nc: data variable 'zeta' is not numeric");
+  make("notime.nc", {"zeta"}, NC_FLOAT, false);
+  EXPECT_EQ(message([&] { global("notime.nc"); }), "notime.nc: no variable 'time' (the snap times)");
+  make("nodim.nc", {"zeta"}, NC_FLOAT, false, false);
+  EXPECT_EQ(message([&] { global("nodim.nc"); }), "nodim.nc: no dimension 'time' (the snap times)");
+  make("ok.nc", {"zeta"});
+  EXPECT_EQ(message([&] { global("ok.nc", 3); }), "ok.nc: has 2 nodes (dimension 'node'), the mesh has 3");
+  EXPECT_EQ(message([&] { global("ok.nc", 2); }), "no error");
+  EXPECT_EQ(message([&] { vm::StationSeriesReader r("ok.nc"); }), "ok.nc: no dimension 'station' (the stations)");
+
+  // Cut files and files that only begin like NetCDF.
+  const std::string whole = readFile("ok.nc");
+  writeFile("cut.nc", whole.substr(0, whole.size() / 2));
+  EXPECT_NE(message([&] { global("cut.nc"); }).rfind("cut.nc: ", 0), std::string::npos);
+  writeFile("cdf.nc", std::string("CDF\x01\0\0\0\x05garbage", 16));
+  EXPECT_EQ(message([&] { global("cdf.nc"); }).rfind("cdf.nc: cannot be opened as a NetCDF file", 0), 0u);
+
+  // Max files: a max variable is needed, and one over time needs a snap.
+  {
+    NcWriter w("max.nc", NcForm::Classic);
+    w.dim("time", 0, true);
+    w.dim("node", 2);
+    w.var("x", NC_DOUBLE, {"node"});
+    w.var("time_of_zeta_max", NC_DOUBLE, {"node"});
+  }
+  writeFile("list.txt", "max.nc\n");
+  EXPECT_EQ(message([&] { run("env\nlist.txt\n1\n", [](vm::Console& c) { vm::meow(c, "unix"); }); }),
+            "max.nc: no max variable: none with dimensions (node) or (time, node) besides x, y, depth and "
+            "time_of_...");
+  {
+    NcWriter w("max.nc", NcForm::Classic);
+    w.dim("time", 0, true);
+    w.dim("node", 2);
+    w.var("zeta_max", NC_DOUBLE, {"time", "node"});
+  }
+  EXPECT_EQ(message([&] { run("max.nc\nmax.nc\nd\n", [](vm::Console& c) { vm::generatediff(c, "unix"); }); }),
+            "max.nc: max variable 'zeta_max' has no snap to read");
 }
 
 }  // namespace
