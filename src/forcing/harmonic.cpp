@@ -7,6 +7,7 @@
 #include "core/lines.hpp"
 #include "core/listin.hpp"
 #include "core/ncfile.hpp"
+#include "core/ncplausible.hpp"
 #include "core/text.hpp"
 
 namespace vm {
@@ -52,6 +53,7 @@ class NetcdfForm : public HarmonicFile::Form {
         amp_(f_.needVar("amp", {"node", "num_const"}, "the amplitudes")),
         phs_(f_.needVar("phs", {"node", "num_const"}, "the phases")) {
     const NcFile::Var& c = f_.needVar("const", {"num_const", "constlen"}, "the constituent names", true);
+    plausibleSize(f_, c);
     std::set<std::string> seen;
     for (const std::string& raw : f_.readStrings(c)) {
       std::string name(rtrim(cut(trim(raw), kNameWidth)));
@@ -61,6 +63,8 @@ class NetcdfForm : public HarmonicFile::Form {
     nc_ = names.size();
     nodes_ = amp_.shape[0];
     block_ = nc_ ? std::max<size_t>(1, (1 << 20) / nc_) : 1;
+    plausibleSize(f_, amp_);
+    plausibleSize(f_, phs_);
     f_.cacheChunks(amp_);
     f_.cacheChunks(phs_);
   }

@@ -8,6 +8,7 @@
 
 #include "core/error.hpp"
 #include "core/ncfile.hpp"
+#include "core/ncplausible.hpp"
 #include "core/text.hpp"
 
 namespace vm {
@@ -22,6 +23,12 @@ std::string number(double v) {
   char buf[64];
   const auto r = std::to_chars(buf, buf + sizeof buf, v);
   return std::string(buf, r.ptr);
+}
+
+// Reads a whole variable once its size is known to be plausible (see plausibleSize).
+std::vector<double> readVar(const NcFile& f, const NcFile::Var& v) {
+  plausibleSize(f, v);
+  return f.readAll(v, kDry);
 }
 
 // A value that must be a whole number within lo..hi.
@@ -62,7 +69,7 @@ const NcFile::Var& needVector(const NcFile& f, const std::string& name, const st
 bool scalar(const NcFile& f, const std::string& name, double& value) {
   const NcFile::Var* v = f.var(name);
   if (!v || !v->shape.empty() || !v->numeric()) return false;
-  value = f.readAll(*v, kDry)[0];
+  value = readVar(f, *v)[0];
   return true;
 }
 
@@ -102,7 +109,7 @@ Segments readSegments(const NcFile& f, const BoundaryNames& n, int np) {
   if (scalar(f, n.count, declared) && declared != static_cast<double>(nseg))
     f.fail("variable '" + std::string(n.count) + "' says " + number(declared) + " " + what +
            " segments; '" + n.perSeg + "' holds " + std::to_string(nseg));
-  const std::vector<double> counts = f.readAll(per, kDry);
+  const std::vector<double> counts = readVar(f, per);
   long long sum = 0;
   int longest = 0;
   for (double c : counts) {
@@ -114,14 +121,14 @@ Segments readSegments(const NcFile& f, const BoundaryNames& n, int np) {
     const NcFile::Var& t = needVector(f, n.type, "the type of each " + what + " segment");
     if (t.dims != per.dims)
       f.fail("variable '" + std::string(n.type) + "' must have the dimension of '" + n.perSeg + "'");
-    for (double v : f.readAll(t, kDry))
+    for (double v : readVar(f, t))
       s.types.push_back(static_cast<int>(whole(f, n.type, v, INT_MIN, INT_MAX, "a boundary type")));
   }
 
   const NcFile::Var* list = f.var(n.list);
   if (!list) f.fail("no variable '" + std::string(n.list) + "' (the nodes of the " + what + " segments)");
   if (!list->numeric()) f.fail("variable '" + std::string(n.list) + "' is not numeric");
-  const std::vector<double> values = f.readAll(*list, kDry);
+  const std::vector<double> values = readVar(f, *list);
   // Index of node k of segment j in `values`.
   size_t stride = 0;  // two-dimensional: nodes of one rank k for every segment
   if (list->shape.size() == 1) {
@@ -166,9 +173,9 @@ Mesh readNetcdfMesh(const std::string& path, const NcMeshParts& parts, Console* 
   const size_t nodes = f.needDim("node", "the mesh nodes");
   if (nodes > static_cast<size_t>(INT_MAX)) f.fail("too many nodes");
   const int np = static_cast<int>(nodes);
-  m.x = f.readAll(f.needVar("x", {"node"}, "x or longitude of the nodes"), kDry);
-  m.y = f.readAll(f.needVar("y", {"node"}, "y or latitude of the nodes"), kDry);
-  if (parts.depth) m.depth = f.readAll(f.needVar("depth", {"node"}, "the depth of the nodes"), kDry);
+  m.x = readVar(f, f.needVar("x", {"node"}, "x or longitude of the nodes"));
+  m.y = readVar(f, f.needVar("y", {"node"}, "y or latitude of the nodes"));
+  if (parts.depth) m.depth = readVar(f, f.needVar("depth", {"node"}, "the depth of the nodes"));
   if (elementCount) {
     const auto ne = f.dim("nele");
     *elementCount = ne ? static_cast<int>(std::min<size_t>(*ne, INT_MAX)) : 0;
@@ -177,6 +184,7 @@ Mesh readNetcdfMesh(const std::string& path, const NcMeshParts& parts, Console* 
     const NcFile::Var& e = f.needVar("element", {"nele", "nvertex"}, "the corners of the elements");
     if (e.shape[1] != 3) f.fail("dimension 'nvertex' is " + std::to_string(e.shape[1]) + "; the elements are triangles (3)");
     if (e.shape[0] > static_cast<size_t>(INT_MAX)) f.fail("too many elements");
+    plausibleSize(f, e);
     const long long start = startIndex(f, e);
     const size_t ne = e.shape[0];
     m.nm.resize(ne);

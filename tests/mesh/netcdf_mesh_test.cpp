@@ -240,6 +240,16 @@ TEST_F(NetcdfMeshTest, MissingOrMisshapenVariablesAreNamed) {
   }
   EXPECT_EQ(failure([] { vm::readMeshNodes("nox.nc"); }), "nox.nc: no variable 'x' (x or longitude of the nodes)");
   {
+    // A header announcing far more nodes than were written (the library would hand out fill
+    // values for all of them).
+    vmtest::NcWriter w("huge.nc", NcForm::Nc4Chunked);
+    w.dim("node", 300000000);
+    w.var("x", NC_DOUBLE, {"node"});
+    w.var("y", NC_DOUBLE, {"node"});
+  }
+  EXPECT_EQ(failure([] { vm::readMeshNodes("huge.nc"); }),
+            "huge.nc: variable 'x' announces 300000000 values; the file is too small to hold them");
+  {
     vmtest::NcWriter w("quad.nc", NcForm::Classic);
     w.dim("node", 1);
     w.dim("nele", 1);
