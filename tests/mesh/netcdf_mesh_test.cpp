@@ -285,6 +285,28 @@ TEST_F(NetcdfMeshTest, MissingOrMisshapenVariablesAreNamed) {
             "short.nc: variable 'nbdv' holds 5 nodes; the open-boundary segments have 7");
 }
 
+TEST_F(NetcdfMeshTest, DamagedClassicHeaderIsRefusedBeforeTheLibraryReadsIt) {
+  NcMeshOptions o;
+  o.form = NcForm::Classic;
+  vmtest::writeMeshNetcdf("grid.nc", vmtest::gridMesh(), o);
+  const std::string good = vmtest::readFile("grid.nc");
+  // Byte 12 starts the count of dimensions (7 here); byte 16 the length of the first name.
+  const std::pair<size_t, std::string> damages[] = {
+      {12, "the list of dimensions is longer than the file"},
+      {16, "a dimension name of 1694498820 bytes"},
+  };
+  for (const auto& [at, what] : damages) {
+    std::string bad = good;
+    bad[at] = 'e';
+    writeFile("bad.nc", bad);
+    EXPECT_EQ(failure([] { vm::readMeshNodes("bad.nc"); }),
+              "bad.nc: cannot be opened as a NetCDF file (its header is damaged: " + what + ")");
+  }
+  writeFile("cut.nc", good.substr(0, 100));
+  EXPECT_NE(failure([] { vm::readMeshNodes("cut.nc"); }).find("its header is damaged: the header ends inside"),
+            std::string::npos);
+}
+
 TEST_F(NetcdfMeshTest, HarmonicFileInBothForms) {
   const vmtest::HarmonicData h = vmtest::harmonicFor(4);
   writeFile("h.53", vmtest::harmonicText(h));
