@@ -93,8 +93,12 @@ int NcWriter::var(const std::string& name, nc_type type, const std::vector<std::
   int id = -1;
   check(nc_def_var(ncid_, name.c_str(), type, static_cast<int>(ids.size()), ids.data(), &id), "variable " + name);
   if (netcdf4(form_) && !ids.empty()) {
+    bool empty = false;  // a dimension of length 0 is unlimited, which cannot be contiguous
+    for (const Dim& d : dims_)
+      for (int i : ids)
+        if (d.id == i && d.len == 0) empty = true;
     if (form_ == NcForm::Nc4Contiguous) {
-      check(nc_def_var_chunking(ncid_, id, NC_CONTIGUOUS, nullptr), "contiguous " + name);
+      if (!empty) check(nc_def_var_chunking(ncid_, id, NC_CONTIGUOUS, nullptr), "contiguous " + name);
     } else if (form_ == NcForm::Nc4Deflate) {
       bool recordLed = false;
       for (const Dim& d : dims_)
