@@ -385,7 +385,7 @@ ValueAxis valueAxis(double lo, double hi, int maxTicks) {
       a.step = step;
       a.lo = k0 * step;
       a.hi = k1 * step;
-      a.decimals = e >= 0 ? 0 : std::min(-e, 15);
+      a.exponent = e;
       for (double k = k0; k <= k1; ++k) a.ticks.push_back(e >= 0 ? k * step : k * mult / std::pow(10.0, -e));
       done = true;
       break;
@@ -397,8 +397,14 @@ ValueAxis valueAxis(double lo, double hi, int maxTicks) {
 }
 
 std::string tickLabel(const ValueAxis& a, double v) {
-  char buf[400];
-  std::snprintf(buf, sizeof buf, "%.*f", a.decimals, v);
+  char buf[64];
+  const double largest = std::max(std::fabs(a.lo), std::fabs(a.hi));
+  if (a.exponent >= -9 && largest < 1e15) {
+    std::snprintf(buf, sizeof buf, "%.*f", std::max(0, -a.exponent), v);
+  } else {
+    const int digits = static_cast<int>(std::floor(std::log10(largest))) - a.exponent + 1;
+    std::snprintf(buf, sizeof buf, "%.*g", std::clamp(digits, 1, 17), v);
+  }
   std::string s = buf;
   if (s[0] == '-' && s.find_first_not_of("0.", 1) == std::string::npos) s.erase(0, 1);  // "-0.0"
   return s;

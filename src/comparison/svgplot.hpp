@@ -25,10 +25,11 @@ void appendEscaped(std::string& out, std::string_view text);
 void appendCoord(std::string& out, double v);
 
 // A value axis on round numbers: `lo` and `hi` are the outer ticks, the ticks are k * step
-// with step 1, 2 or 5 times a power of ten, and `decimals` is enough to print them all.
+// with step 1, 2 or 5 times 10^exponent. A label has as many decimals as the step needs
+// (or is written with an exponent for very large or very small numbers).
 struct ValueAxis {
   double lo = 0, hi = 1, step = 1;
-  int decimals = 0;
+  int exponent = 0;
   std::vector<double> ticks;
 };
 ValueAxis valueAxis(double lo, double hi, int maxTicks);
