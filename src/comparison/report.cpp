@@ -30,6 +30,7 @@ const char* const kStyle =
     ".gr{fill:none;stroke:#e4e4e4}.fr{fill:none;stroke:#888}.zl{stroke:#444}"
     ".mod{fill:none;stroke:#1f6fb4;stroke-width:1.3;stroke-linejoin:round;stroke-linecap:round}"
     ".obs{fill:none;stroke:#222;stroke-width:3;stroke-linecap:round}"
+    ".obl{fill:none;stroke:#222;stroke-width:5;stroke-linecap:round}"
     ".sp{fill:none;stroke:#1f6fb4;stroke-width:3.5;stroke-linecap:round;stroke-opacity:.5}"
     ".mk{fill:none;stroke:#1f6fb4;stroke-width:7;stroke-linecap:round;stroke-opacity:.6}"
     ".one{fill:none;stroke:#888;stroke-dasharray:5 4}.fit{fill:none;stroke:#d62728;stroke-width:1.5}"
@@ -257,7 +258,6 @@ void marksBody(std::string& out, const Comparison& c) {
     sp.y.push_back(mod);
     sp.slope = pooledSlope(c, 1);
     sp.pointsName = "Marks";
-    sp.large = true;
     svg::scatterSvg(out, sp);
   }
 

@@ -152,7 +152,7 @@ void frame(std::string& out, double x, double y, double w, double h) {
 }
 
 // The symbol of a legend entry.
-enum class Symbol { Dot, ScatterDot, MarkDot, Line, Dash, Fit, ObsPeak, ModelPeak, BarAbove, BarBelow };
+enum class Symbol { Dot, LargeDot, ScatterDot, MarkDot, Line, Dash, Fit, ObsPeak, ModelPeak, BarAbove, BarBelow };
 
 void obsPeakMark(std::string& out, double x, double y) {
   out += "<circle class=\"pko\" cx=\"";
@@ -198,9 +198,13 @@ void legend(std::string& out, double x, double y, const std::vector<LegendItem>&
     const char* cls = nullptr;
     switch (it.symbol) {
       case Symbol::Dot:
+      case Symbol::LargeDot:
       case Symbol::ScatterDot:
       case Symbol::MarkDot:
-        cls = it.symbol == Symbol::Dot ? "obs" : it.symbol == Symbol::MarkDot ? "mk" : "sp";
+        cls = it.symbol == Symbol::Dot        ? "obs"
+              : it.symbol == Symbol::LargeDot ? "obl"
+              : it.symbol == Symbol::MarkDot  ? "mk"
+                                              : "sp";
         d = "M";
         appendCoord(d, x + 9);
         d += ' ';
@@ -681,9 +685,11 @@ void timeSeriesSvg(std::string& out, const TimeSeriesPlot& p) {
       anyTime = true;
     }
   const ValueAxis ya = valueAxis(any ? lo : 0, any ? hi : 1, 6);
-  const TimeAxis ta = timeAxis(t0, t1, 8);
+  TimeAxis ta = timeAxis(t0, t1, 8);
+  if (!anyTime) ta.ticks.clear();  // no time to show
   const Scale ys{ya.lo, ya.hi, y1, y0};
-  const Scale xs{static_cast<double>(ta.lo), static_cast<double>(ta.hi), x0, x1};
+  // A few pixels inside the frame, so that the first and last points are seen whole.
+  const Scale xs{static_cast<double>(ta.lo), static_cast<double>(ta.hi), x0 + 6, x1 - 6};
 
   valueGrid(out, ya, ys, true, x0, x1, p.yTitle, 16);
   std::string d;
@@ -728,17 +734,19 @@ void timeSeriesSvg(std::string& out, const TimeSeriesPlot& p) {
   yPixels(dots);
   d.clear();
   appendDotPath(d, dots);
-  pathElement(out, "obs", d);
+  // Few observations are drawn larger.
+  const bool few = dots.size() < 150;
+  pathElement(out, few ? "obl" : "obs", d);
   if (p.obsPeak && p.obsPeakTime && std::isfinite(*p.obsPeak))
     obsPeakMark(out, xs(static_cast<double>(*p.obsPeakTime)), ys(*p.obsPeak));
   if (p.modelPeak && p.modelPeakTime && std::isfinite(*p.modelPeak))
     modelPeakMark(out, xs(static_cast<double>(*p.modelPeakTime)), ys(*p.modelPeak));
-  if (!any) text(out, (x0 + x1) / 2, (y0 + y1) / 2, "no valid values", "nv");
+  if (!any) text(out, (x0 + x1) / 2, (y0 + y1) / 2, anyTime ? "no valid values" : "no records", "nv");
   out += '\n';
-  legend(out, x0, 14,
-         {{Symbol::Dot, "Observed"}, {Symbol::Line, "Model"}, {Symbol::ObsPeak, "Observed peak"},
-          {Symbol::ModelPeak, "Model peak"}},
-         false);
+  std::vector<LegendItem> items{{few ? Symbol::LargeDot : Symbol::Dot, "Observed"}, {Symbol::Line, "Model"}};
+  if (p.obsPeak && p.obsPeakTime) items.push_back({Symbol::ObsPeak, "Observed peak"});
+  if (p.modelPeak && p.modelPeakTime) items.push_back({Symbol::ModelPeak, "Model peak"});
+  legend(out, x0, 14, items, false);
   out += "</svg>\n";
 }
 
@@ -789,9 +797,11 @@ void scatterSvg(std::string& out, const ScatterPlot& p) {
   for (Pt& q : pts) q.x += x0, q.y += y0;
   d.clear();
   appendDotPath(d, pts);
-  pathElement(out, p.large ? "mk" : "sp", d);
+  // Few points are drawn as marks, many as small translucent dots.
+  const bool few = n <= 500;
+  pathElement(out, few ? "mk" : "sp", d);
 
-  std::vector<LegendItem> items{{p.large ? Symbol::MarkDot : Symbol::ScatterDot, p.pointsName + " (" + std::to_string(n) + ")"},
+  std::vector<LegendItem> items{{few ? Symbol::MarkDot : Symbol::ScatterDot, p.pointsName + " (" + std::to_string(n) + ")"},
                                 {Symbol::Dash, "1:1"}};
   if (p.slope && std::isfinite(*p.slope)) {
     double ax0 = ax.lo, ay0 = *p.slope * ax.lo, ax1 = ax.hi, ay1 = *p.slope * ax.hi;

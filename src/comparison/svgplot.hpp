@@ -102,7 +102,6 @@ struct ScatterPlot {
   std::vector<std::span<const double>> x, y;  // chunk i: x[i] observed, y[i] modelled
   std::optional<double> slope;
   std::string pointsName = "Pairs";
-  bool large = false;  // few points: drawn larger
 };
 void scatterSvg(std::string& out, const ScatterPlot& p);
 
