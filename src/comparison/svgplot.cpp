@@ -88,14 +88,32 @@ double textWidth(std::string_view s) { return 6.2 * static_cast<double>(s.size()
 
 // --- small SVG builders --------------------------------------------------------------
 
-void openSvg(std::string& out, int width, int height, const std::string& label, const char* cls) {
-  out += "<svg xmlns=\"http://www.w3.org/2000/svg\" class=\"";
+// Appends ` name="value"`, the value a coordinate.
+void attr(std::string& out, const char* name, double v) {
+  out += ' ';
+  out += name;
+  out += "=\"";
+  appendCoord(out, v);
+  out += '"';
+}
+
+// Opens an element with its class: `<name class="cls"`.
+void open(std::string& out, const char* name, const char* cls) {
+  out += '<';
+  out += name;
+  out += " class=\"";
   out += cls;
-  out += "\" width=\"";
-  appendInt(out, width);
-  out += "\" height=\"";
-  appendInt(out, height);
-  out += "\" viewBox=\"0 0 ";
+  out += '"';
+}
+
+void openSvg(std::string& out, int width, int height, const std::string& label, const char* cls) {
+  out += "<svg xmlns=\"http://www.w3.org/2000/svg\"";
+  out += " class=\"";
+  out += cls;
+  out += '"';
+  attr(out, "width", width);
+  attr(out, "height", height);
+  out += " viewBox=\"0 0 ";
   appendInt(out, width);
   out += ' ';
   appendInt(out, height);
@@ -105,23 +123,20 @@ void openSvg(std::string& out, int width, int height, const std::string& label, 
 }
 
 void text(std::string& out, double x, double y, std::string_view s, const char* cls = nullptr) {
-  out += "<text";
-  if (cls) {
-    out += " class=\"";
-    out += cls;
-    out += '"';
-  }
-  out += " x=\"";
-  appendCoord(out, x);
-  out += "\" y=\"";
-  appendCoord(out, y);
-  out += "\">";
+  if (cls)
+    open(out, "text", cls);
+  else
+    out += "<text";
+  attr(out, "x", x);
+  attr(out, "y", y);
+  out += '>';
   appendEscaped(out, s);
   out += "</text>";
 }
 
 void rotatedTitle(std::string& out, double x, double y, std::string_view s) {
-  out += "<text class=\"at\" transform=\"translate(";
+  open(out, "text", "at");
+  out += " transform=\"translate(";
   appendCoord(out, x);
   out += ' ';
   appendCoord(out, y);
@@ -132,42 +147,44 @@ void rotatedTitle(std::string& out, double x, double y, std::string_view s) {
 
 void pathElement(std::string& out, const char* cls, const std::string& d) {
   if (d.empty()) return;
-  out += "<path class=\"";
-  out += cls;
-  out += "\" d=\"";
+  open(out, "path", cls);
+  out += " d=\"";
   out += d;
   out += "\"/>\n";
 }
 
-void frame(std::string& out, double x, double y, double w, double h) {
-  out += "<rect class=\"fr\" x=\"";
-  appendCoord(out, x);
-  out += "\" y=\"";
-  appendCoord(out, y);
-  out += "\" width=\"";
-  appendCoord(out, w);
-  out += "\" height=\"";
-  appendCoord(out, h);
-  out += "\"/>\n";
+// Appends a path command with its point: "Mx y", "Lx y".
+void point(std::string& d, char command, double x, double y) {
+  d += command;
+  appendCoord(d, x);
+  d += ' ';
+  appendCoord(d, y);
+}
+
+void rect(std::string& out, const char* cls, double x, double y, double w, double h) {
+  open(out, "rect", cls);
+  attr(out, "x", x);
+  attr(out, "y", y);
+  attr(out, "width", w);
+  attr(out, "height", h);
+  out += "/>\n";
 }
 
 // The symbol of a legend entry.
 enum class Symbol { Dot, LargeDot, ScatterDot, MarkDot, Line, Dash, Fit, ObsPeak, ModelPeak, BarAbove, BarBelow };
 
 void obsPeakMark(std::string& out, double x, double y) {
-  out += "<circle class=\"pko\" cx=\"";
-  appendCoord(out, x);
-  out += "\" cy=\"";
-  appendCoord(out, y);
-  out += "\" r=\"5\"/>";
+  open(out, "circle", "pko");
+  attr(out, "cx", x);
+  attr(out, "cy", y);
+  out += " r=\"5\"/>";
 }
 
 void modelPeakMark(std::string& out, double x, double y) {
-  out += "<path class=\"pkm\" d=\"M";
-  appendCoord(out, x);
-  out += ' ';
-  appendCoord(out, y - 6);
-  out += "l6 6-6 6-6-6z\"/>";
+  std::string d;
+  point(d, 'M', x, y - 6);
+  d += "l6 6-6 6-6-6z";
+  pathElement(out, "pkm", d);
 }
 
 struct LegendItem {
@@ -182,15 +199,7 @@ void legend(std::string& out, double x, double y, const std::vector<LegendItem>&
   if (column) {
     double w = 0;
     for (const auto& it : items) w = std::max(w, legendItemWidth(it));
-    out += "<rect class=\"lgb\" x=\"";
-    appendCoord(out, x - 4);
-    out += "\" y=\"";
-    appendCoord(out, y - 10);
-    out += "\" width=\"";
-    appendCoord(out, w);
-    out += "\" height=\"";
-    appendCoord(out, 16.0 * static_cast<double>(items.size()) + 4);
-    out += "\"/>";
+    rect(out, "lgb", x - 4, y - 10, w, 16.0 * static_cast<double>(items.size()) + 4);
   }
   out += "<g class=\"lg\">";
   for (const auto& it : items) {
@@ -205,20 +214,14 @@ void legend(std::string& out, double x, double y, const std::vector<LegendItem>&
               : it.symbol == Symbol::LargeDot ? "obl"
               : it.symbol == Symbol::MarkDot  ? "mk"
                                               : "sp";
-        d = "M";
-        appendCoord(d, x + 9);
-        d += ' ';
-        appendCoord(d, y);
+        point(d, 'M', x + 9, y);
         d += "h0";
         break;
       case Symbol::Line:
       case Symbol::Dash:
       case Symbol::Fit:
         cls = it.symbol == Symbol::Line ? "mod" : it.symbol == Symbol::Dash ? "one" : "fit";
-        d = "M";
-        appendCoord(d, x);
-        d += ' ';
-        appendCoord(d, y);
+        point(d, 'M', x, y);
         d += "h18";
         break;
       case Symbol::ObsPeak:
@@ -229,12 +232,7 @@ void legend(std::string& out, double x, double y, const std::vector<LegendItem>&
         break;
       case Symbol::BarAbove:
       case Symbol::BarBelow:
-        out += it.symbol == Symbol::BarAbove ? "<rect class=\"ba\"" : "<rect class=\"bb\"";
-        out += " x=\"";
-        appendCoord(out, x + 2);
-        out += "\" y=\"";
-        appendCoord(out, y - 5);
-        out += "\" width=\"14\" height=\"10\"/>";
+        rect(out, it.symbol == Symbol::BarAbove ? "ba" : "bb", x + 2, y - 5, 14, 10);
         break;
     }
     if (cls) pathElement(out, cls, d);
@@ -259,20 +257,14 @@ void valueGrid(std::string& out, const ValueAxis& a, const Scale& s, bool vertic
   std::string d;
   for (double v : a.ticks) {
     const double p = s(v);
-    d += 'M';
     if (vertical) {
-      appendCoord(d, from);
-      d += ' ';
-      appendCoord(d, p);
+      point(d, 'M', from, p);
       d += 'H';
-      appendCoord(d, to);
     } else {
-      appendCoord(d, p);
-      d += ' ';
-      appendCoord(d, from);
+      point(d, 'M', p, from);
       d += 'V';
-      appendCoord(d, to);
     }
+    appendCoord(d, to);
   }
   pathElement(out, "gr", d);
   out += vertical ? "<g class=\"yl\">" : "<g class=\"xl\">";
@@ -694,10 +686,7 @@ void timeSeriesSvg(std::string& out, const TimeSeriesPlot& p) {
   valueGrid(out, ya, ys, true, x0, x1, p.yTitle, 16);
   std::string d;
   for (cmp::Seconds t : ta.ticks) {
-    d += 'M';
-    appendCoord(d, xs(static_cast<double>(t)));
-    d += ' ';
-    appendCoord(d, y0);
+    point(d, 'M', xs(static_cast<double>(t)), y0);
     d += 'V';
     appendCoord(d, y1);
   }
@@ -710,7 +699,7 @@ void timeSeriesSvg(std::string& out, const TimeSeriesPlot& p) {
   }
   out += "</g>\n";
   text(out, (x0 + x1) / 2, H - 8, p.xTitle, "at");
-  frame(out, x0, y0, x1 - x0, y1 - y0);
+  rect(out, "fr", x0, y0, x1 - x0, y1 - y0);
 
   std::vector<double> px;
   const auto toPixels = [&](const cmp::Series& s) {
@@ -773,16 +762,11 @@ void scatterSvg(std::string& out, const ScatterPlot& p) {
   const Scale xs{ax.lo, ax.hi, x0, x1}, ys{ax.lo, ax.hi, y1, y0};
   valueGrid(out, ax, ys, true, x0, x1, p.yTitle, 16);
   valueGrid(out, ax, xs, false, y0, y1, p.xTitle, H - 8);
-  frame(out, x0, y0, side, side);
+  rect(out, "fr", x0, y0, side, side);
 
-  std::string d = "M";
-  appendCoord(d, x0);
-  d += ' ';
-  appendCoord(d, y1);
-  d += 'L';
-  appendCoord(d, x1);
-  d += ' ';
-  appendCoord(d, y0);
+  std::string d;
+  point(d, 'M', x0, y1);
+  point(d, 'L', x1, y0);
   pathElement(out, "one", d);
 
   CellThinner cells(side, side, 2);
@@ -806,14 +790,9 @@ void scatterSvg(std::string& out, const ScatterPlot& p) {
   if (p.slope && std::isfinite(*p.slope)) {
     double ax0 = ax.lo, ay0 = *p.slope * ax.lo, ax1 = ax.hi, ay1 = *p.slope * ax.hi;
     if (clip(ax0, ay0, ax1, ay1, ax.lo, ax.hi)) {
-      d = "M";
-      appendCoord(d, xs(ax0));
-      d += ' ';
-      appendCoord(d, ys(ay0));
-      d += 'L';
-      appendCoord(d, xs(ax1));
-      d += ' ';
-      appendCoord(d, ys(ay1));
+      d.clear();
+      point(d, 'M', xs(ax0), ys(ay0));
+      point(d, 'L', xs(ax1), ys(ay1));
       pathElement(out, "fit", d);
     }
     items.push_back({Symbol::Fit, "Fit through 0, slope " + format("%.3f", *p.slope)});
@@ -840,7 +819,7 @@ void barChartSvg(std::string& out, const BarChart& p) {
   out += "<g class=\"xl\">";  // the tick labels again above the bars
   for (double v : ax.ticks) text(out, xs(v), y0 - 5, tickLabel(ax, v));
   out += "</g>\n";
-  frame(out, x0, y0, x1 - x0, y1 - y0);
+  rect(out, "fr", x0, y0, x1 - x0, y1 - y0);
 
   std::string above, below;  // the bars as path data, by sign
   out += "<g class=\"yl\">";
@@ -859,10 +838,7 @@ void barChartSvg(std::string& out, const BarChart& p) {
     }
     const double end = xs(*r.value);
     std::string& d = *r.value >= 0 ? above : below;
-    d += 'M';
-    appendCoord(d, zero);
-    d += ' ';
-    appendCoord(d, mid - 5);
+    point(d, 'M', zero, mid - 5);
     d += 'H';
     appendCoord(d, end);
     d += "v10H";
@@ -874,10 +850,8 @@ void barChartSvg(std::string& out, const BarChart& p) {
   pathElement(out, "ba", above);
   pathElement(out, "bb", below);
   {
-    std::string d = "M";  // the zero line
-    appendCoord(d, zero);
-    d += ' ';
-    appendCoord(d, y0);
+    std::string d;  // the zero line
+    point(d, 'M', zero, y0);
     d += 'V';
     appendCoord(d, y1);
     pathElement(out, "zl", d);
