@@ -37,10 +37,12 @@ const char* const kStyle =
     ".pko{fill:none;stroke:#d62728;stroke-width:2}.pkm{fill:none;stroke:#e08a00;stroke-width:2}"
     ".lgb{fill:#fff;fill-opacity:.85;stroke:#ccc}.ba{fill:#d6604d}.bb{fill:#4393c3}";
 
+// As in the CSV files: "%.6f", empty when undefined, never "-0.000000".
 std::string num6(const std::optional<double>& v) {
   if (!v) return {};
-  char buf[400];
+  char buf[400];  // the widest double in fixed form
   std::snprintf(buf, sizeof buf, "%.6f", *v);
+  if (std::string_view(buf) == "-0.000000") return "0.000000";
   return buf;
 }
 
