@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <filesystem>
 
 #include "comparison/comparison.hpp"
@@ -98,6 +99,33 @@ TEST_F(ReportTest, LabelsThatAreNotCleanTextKeepTheDocumentWellFormed) {
     EXPECT_TRUE(rest.starts_with("&amp;") || rest.starts_with("&lt;") || rest.starts_with("&gt;") ||
                 rest.starts_with("&quot;") || rest.starts_with("&apos;"))
         << rest.substr(0, 12);
+  }
+}
+
+TEST_F(ReportTest, ExtremeValuesAndTimesStillDrawFinitePlots) {
+  Comparison c;
+  c.components = 1;
+  StationResult s;
+  s.label = "";
+  s.observed.t = {toSeconds({1, 1, 1, 0, 0, 0}), toSeconds({9999, 12, 31, 23, 59, 59})};
+  s.observed.v = {1e300, -1e300};
+  s.model.t = {0, 3600, 7200};
+  s.model.v = {NAN, INFINITY, 2.0};
+  s.pairObs = {1e300, NAN, 1.0};
+  s.pairModel = {-INFINITY, 1.0, 1e-300};
+  s.obsPeak = INFINITY;
+  s.obsPeakTime = 0;
+  c.stations.push_back(s);
+  s.observed.t.resize(1);  // times and values of unequal length
+  s.pairModel.clear();
+  c.stations.push_back(s);
+  c.pooled.push_back({1, 1, {}, NAN, std::nullopt});
+  const ParsedReport r = write(c);
+  EXPECT_EQ(r.svgs, 3);
+  // Neither coordinates nor labels of the plots hold what is not a number.
+  for (size_t at = raw_.find("<svg"); at != std::string::npos; at = raw_.find("<svg", at + 1)) {
+    const std::string plot = raw_.substr(at, raw_.find("</svg>", at) - at);
+    for (const char* bad : {"nan", "inf"}) EXPECT_EQ(plot.find(bad), std::string::npos) << bad;
   }
 }
 
