@@ -53,19 +53,18 @@ void appendTenths(std::string& out, long long t) {
   }
 }
 
-long long tenths(double v) {
-  if (!(v > -1e7)) v = -1e7;  // also NaN
+// v * scale rounded, v taken within +-1e7 (NaN as -1e7): far beyond any plot, and safe to round.
+long long rounded(double v, double scale) {
+  if (!(v > -1e7)) v = -1e7;
   if (v > 1e7) v = 1e7;
-  return std::llround(v * 10.0);
+  return std::llround(v * scale);
 }
+
+long long tenths(double v) { return rounded(v, 10); }
 
 // Data paths are drawn on whole pixels: a thinned series has at most a few points per
 // pixel column, and whole numbers keep the path data short.
-long long pixel(double v) {
-  if (!(v > -1e7)) v = -1e7;  // also NaN
-  if (v > 1e7) v = 1e7;
-  return std::llround(v);
-}
+long long pixel(double v) { return rounded(v, 1); }
 
 // Appends a whole number of path data: a blank separates it from a preceding number unless
 // it starts with a minus sign.
@@ -77,9 +76,11 @@ void appendPathInt(std::string& out, long long v) {
   appendInt(out, v);
 }
 
-std::string format(const char* fmt, double v) {
+// A value written beside a bar or in a legend: three decimals, or four digits and an
+// exponent for a number too large to show that way.
+std::string shortNumber(double v) {
   char buf[64];
-  std::snprintf(buf, sizeof buf, fmt, v);
+  std::snprintf(buf, sizeof buf, std::fabs(v) < 1e9 ? "%.3f" : "%.4g", v);
   return buf;
 }
 
@@ -795,7 +796,7 @@ void scatterSvg(std::string& out, const ScatterPlot& p) {
       point(d, 'L', xs(ax1), ys(ay1));
       pathElement(out, "fit", d);
     }
-    items.push_back({Symbol::Fit, "Fit through 0, slope " + format("%.3f", *p.slope)});
+    items.push_back({Symbol::Fit, "Fit through 0, slope " + shortNumber(*p.slope)});
   }
   if (n == 0) text(out, (x0 + x1) / 2, (y0 + y1) / 2, "no pairs", "nv");
   legend(out, x1 + 18, y0 + 14, items, true);
@@ -844,7 +845,7 @@ void barChartSvg(std::string& out, const BarChart& p) {
     d += "v10H";
     appendCoord(d, zero);
     d += 'z';
-    text(out, std::max(end, zero) + 4, mid + 4, format("%.3f", *r.value));
+    text(out, std::max(end, zero) + 4, mid + 4, shortNumber(*r.value));
   }
   out += "</g>\n";
   pathElement(out, "ba", above);
