@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <limits>
 
 namespace vm::svg {
 
@@ -442,7 +443,7 @@ TimeAxis timeAxis(cmp::Seconds lo, cmp::Seconds hi, int maxTicks) {
   a.hi = hi;
   maxTicks = std::max(maxTicks, 3);
   const double span = static_cast<double>(hi - lo);
-  static const TimeStep fixed[] = {{Unit::Fixed, 1},     {Unit::Fixed, 2},     {Unit::Fixed, 5},
+  static const TimeStep steps[] = {{Unit::Fixed, 1},     {Unit::Fixed, 2},     {Unit::Fixed, 5},
                                    {Unit::Fixed, 10},    {Unit::Fixed, 15},    {Unit::Fixed, 30},
                                    {Unit::Fixed, 60},    {Unit::Fixed, 120},   {Unit::Fixed, 300},
                                    {Unit::Fixed, 600},   {Unit::Fixed, 900},   {Unit::Fixed, 1800},
@@ -453,7 +454,7 @@ TimeAxis timeAxis(cmp::Seconds lo, cmp::Seconds hi, int maxTicks) {
                                    {Unit::Month, 3},     {Unit::Month, 6}};
   TimeStep step{Unit::Year, 1};
   bool found = false;
-  for (const TimeStep& s : fixed)
+  for (const TimeStep& s : steps)
     if (span / s.seconds() <= maxTicks - 1) {
       step = s;
       found = true;
@@ -508,6 +509,7 @@ TimeAxis timeAxis(cmp::Seconds lo, cmp::Seconds hi, int maxTicks) {
       d.month = d.day = 1;
       long long y = floorDiv(first.year, step.n) * step.n;
       for (int guard = 0; guard < 200 && a.ticks.size() < cap; ++guard, y += step.n) {
+        if (y < std::numeric_limits<int>::min() || y > std::numeric_limits<int>::max()) continue;
         d.year = static_cast<int>(y);
         if (cmp::toSeconds(d) > hi) break;
         add(cmp::toSeconds(d));

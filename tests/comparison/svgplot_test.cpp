@@ -70,6 +70,8 @@ TEST(SvgPlotTest, TimeTicksFallOnRoundCalendarTimes) {
   EXPECT_EQ(a.labels.front(), "1950");
   EXPECT_EQ(a.labels.back(), "2050");
   for (Seconds t : a.ticks) EXPECT_EQ(cmp::formatTime(t).substr(4), "-01-01 00:00:00");
+  a = svg::timeAxis(cmp::toSeconds({-2000000000, 1, 1, 0, 0, 0}), cmp::toSeconds({2000000000, 1, 1, 0, 0, 0}), 8);
+  EXPECT_EQ(a.labels, (std::vector<std::string>{"-2000000000", "-1000000000", "0", "1000000000", "2000000000"}));
   // One instant only still gets an axis.
   a = svg::timeAxis(jan1, jan1, 8);
   EXPECT_LT(a.lo, a.hi);
