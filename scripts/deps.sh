@@ -9,7 +9,8 @@ command -v g++ >/dev/null 2>&1 || need+=(g++)
 [ -f /usr/include/netcdf.h ] || need+=(libnetcdf-dev)
 # ncdump and ncgen, to look into and write NetCDF files by hand.
 command -v ncdump >/dev/null 2>&1 || need+=(netcdf-bin)
-# The comparison report is opened in a real browser by the tests.
+# The tests read the comparison report with an XML parser and open it in a real browser.
+[ -f /usr/include/libxml2/libxml/parser.h ] || need+=(libxml2-dev)
 command -v chromium >/dev/null 2>&1 || need+=(chromium)
 # Fuzzing needs clang and its libFuzzer runtime.
 if [ "${1:-}" = "--fuzz" ]; then

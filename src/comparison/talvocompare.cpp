@@ -174,7 +174,6 @@ void talvocompare(Console& con, const std::string& os) {
   StagedOutputs staged(out.all());
   writeStationsTable(c, staged.temporary(0));
   writeSummaryTable(c, staged.temporary(1));
-  OutFile(staged.temporary(2)).close();  // there to be renamed whatever the report writes
   writeReport(c, staged.temporary(2));
   staged.commit();
   con.say("Report written to " + out.report);

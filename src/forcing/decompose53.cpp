@@ -1,20 +1,18 @@
-// Splits a harmonic constituent file into two mesh-layout files per constituent, one
-// whose depth column is the amplitude at each node and one whose depth column is the
-// phase. The harmonic file is read once, front to back; every node's values go straight
-// to their files.
+// Splits a harmonic constituent file (text or NetCDF) into two mesh-layout files per
+// constituent, one whose depth column is the amplitude at each node and one whose depth
+// column is the phase. The harmonic file is read once, front to back; every node's values
+// go straight to their files.
 #include <memory>
-#include <set>
 #include <string>
 #include <vector>
 
 #include "core/error.hpp"
 #include "core/files.hpp"
 #include "core/fmt.hpp"
-#include "core/lines.hpp"
-#include "core/listin.hpp"
 #include "core/text.hpp"
 #include "forcing/dialogue.hpp"
 #include "forcing/grid_announced.hpp"
+#include "forcing/harmonic.hpp"
 #include "tools.hpp"
 
 namespace vm {
@@ -35,21 +33,8 @@ void decompose53(Console& con) {
   con.empty();
   const Mesh mesh = readGridAnnounced(con, meshName);
 
-  FileReader in(harmonic, 1 << 22);
-  long nfreq = 0;
-  readList(in, "the number of constituents", nfreq);
-  if (nfreq < 0) in.fail("expected a number of constituents of 0 or more, found " + std::to_string(nfreq));
-  std::vector<std::string> names;
-  std::set<std::string> seen;
-  for (long i = 0; i < nfreq; ++i) {
-    double frequency = 0.0, nodal = 0.0, equilibrium = 0.0;
-    std::string name;
-    readList(in, "three reals and the constituent name", frequency, nodal, equilibrium, name);
-    name = std::string(rtrim(cut(name, kNameWidth)));
-    if (!seen.insert(name).second) in.fail("constituent " + name + " is listed twice");
-    names.push_back(name);
-  }
-  in.need("the node count line");
+  HarmonicFile in(harmonic);
+  const std::vector<std::string>& names = in.names();
 
   // Output names: harmonic file name, ".", constituent name, ".amp.63" or ".pha.63".
   std::vector<std::string> outNames;
@@ -71,16 +56,15 @@ void decompose53(Console& con) {
   }
 
   std::string node, line;
+  std::vector<double> amp(names.size()), pha(names.size());
   for (int j = 0; j < mesh.np(); ++j) {
-    in.need("the line before a node's values");
+    in.nextNode(amp.data(), pha.data());
     node = FreeLine().i(j + 1).d(mesh.x[static_cast<size_t>(j)]).d(mesh.y[static_cast<size_t>(j)]).str();
     for (size_t i = 0; i < names.size(); ++i) {
-      double amp = 0.0, pha = 0.0;
-      readList(in, "the amplitude and the phase", amp, pha);
       for (int k = 0; k < 2; ++k) {
         line.assign(node);
         line += ' ';
-        putFreeReal(line, k == 0 ? amp : pha);
+        putFreeReal(line, k == 0 ? amp[i] : pha[i]);
         line += '\n';
         out[2 * i + static_cast<size_t>(k)]->put(line);
       }

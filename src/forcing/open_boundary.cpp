@@ -6,10 +6,24 @@
 #include "core/error.hpp"
 #include "core/lines.hpp"
 #include "core/listin.hpp"
+#include "core/ncfile.hpp"
+#include "mesh/mesh_netcdf.hpp"
 
 namespace vm {
 
 std::vector<BoundaryPoint> readOpenBoundaryPoints(const std::string& path, bool nodeDepth) {
+  if (isNetcdf(path)) {
+    // Nodes are positions there: every boundary node names a node of the file.
+    NcMeshParts parts;
+    parts.depth = nodeDepth;
+    parts.elements = parts.landBoundaries = false;
+    const Mesh m = readNetcdfMesh(path, parts, nullptr);
+    needOpenBoundaries(m, path);
+    std::vector<BoundaryPoint> points;
+    for (const OpenSegment& s : m.open)
+      for (int n : s.nodes) points.push_back({m.x[static_cast<size_t>(n - 1)], m.y[static_cast<size_t>(n - 1)]});
+    return points;
+  }
   FileReader in(path);
   in.need("the title line");
   long ne = 0, np = 0;

@@ -14,7 +14,8 @@ struct BoundaryPoint {
 
 // Reads the mesh file `path`. Node numbers must lie in 1..NP and every boundary node must
 // have a node line; anything else is a fatal error naming the file and line. With
-// `nodeDepth` the node lines must carry the depth after x and y as well.
+// `nodeDepth` the node lines must carry the depth after x and y as well. A NetCDF file
+// must carry its open boundaries.
 std::vector<BoundaryPoint> readOpenBoundaryPoints(const std::string& path, bool nodeDepth);
 
 }  // namespace vm

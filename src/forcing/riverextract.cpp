@@ -199,6 +199,7 @@ void riverextract(Console& con) {
   const std::string meshName = askName(con, "Enter name of Grid File", "the grid file name");
   con.empty();
   const Mesh mesh = readGridAnnounced(con, meshName);
+  needLandBoundaries(mesh, meshName);
 
   std::vector<RiverLine> rivers;
   for (const LandSegment& seg : mesh.land) {

@@ -6,7 +6,9 @@
 #include "core/error.hpp"
 #include "core/fmt.hpp"
 #include "core/listin.hpp"
+#include "core/ncfile.hpp"
 #include "core/text.hpp"
+#include "mesh/mesh_netcdf.hpp"
 
 namespace vm {
 
@@ -81,16 +83,30 @@ bool hasTwoBarrierReals(int t) { return t == 3 || t == 13 || t == 23; }
 bool hasPairedNode(int t) { return t == 4 || t == 24; }
 
 [[noreturn]] void refuseIbtype(LineSource& in, Console& con, int ibtype) {
+  showIbtypeRefusal(con, ibtype);
+  in.fail("IBTYPE " + std::to_string(ibtype) + " is not allowed");
+}
+
+}  // namespace
+
+void showIbtypeRefusal(Console& con, int ibtype) {
   con.say(FreeLine().t("IBTYPE is not allowed").i(ibtype));
   con.empty();
   con.say("**** Hit the Enter-Key to stop ****");
   con.flush();
   std::string_view ln;
   con.input().next(ln);
-  in.fail("IBTYPE " + std::to_string(ibtype) + " is not allowed");
 }
 
-}  // namespace
+void needOpenBoundaries(const Mesh& m, const std::string& path) {
+  if (!m.openCarried)
+    fail(path + ": the file carries no open boundaries (variables nvdll and nbdv), which this tool needs");
+}
+
+void needLandBoundaries(const Mesh& m, const std::string& path) {
+  if (!m.landCarried)
+    fail(path + ": the file carries no land boundaries (variables nvell, ibtype and nbvv), which this tool needs");
+}
 
 MeshSizes read14_alloc(LineSource& in, Console& con) {
   MeshSizes s;
@@ -201,6 +217,7 @@ Mesh read14(LineSource& in, const MeshSizes& sizes, Console& con) {
 }
 
 Mesh readMeshFull(const std::string& path, Console& con) {
+  if (isNetcdf(path)) return readNetcdfMesh(path, NcMeshParts{}, &con);
   MeshSizes sizes;
   {
     FileReader in(path);
@@ -211,6 +228,12 @@ Mesh readMeshFull(const std::string& path, Console& con) {
 }
 
 Mesh readMeshGrid(const std::string& path, const GridReading& how) {
+  if (isNetcdf(path)) {
+    NcMeshParts parts;
+    parts.depth = how.depth;
+    parts.openBoundaries = parts.landBoundaries = false;
+    return readNetcdfMesh(path, parts, nullptr);
+  }
   FileReader in(path);
   Mesh m;
   m.title = std::string(cut(in.need("the title line"), kTitleWidth));
@@ -244,6 +267,11 @@ Mesh readMeshGrid(const std::string& path, const GridReading& how) {
 }
 
 Mesh readMeshNodes(const std::string& path, int* elementCount) {
+  if (isNetcdf(path)) {
+    NcMeshParts parts;
+    parts.depth = parts.elements = parts.openBoundaries = parts.landBoundaries = false;
+    return readNetcdfMesh(path, parts, nullptr, elementCount);
+  }
   FileReader in(path);
   Mesh m;
   m.title = std::string(cut(in.need("the title line"), kTitleWidth));

@@ -16,6 +16,12 @@
 //    caller only copies the corners).
 //
 // Positions are 1-based, as in the file: node k is at index k-1 of x, y and depth.
+//
+// Every reader also takes the mesh from the model's NetCDF output (recognised by the file's
+// first bytes): x, y, depth and element with node numbers counted from the variable's
+// start_index, and the boundary variables when the file has them (see mesh_netcdf.hpp).
+// Such a file may carry no boundaries, and never carries the paired nodes and crest heights
+// of barrier boundaries: the flags of Mesh tell, and a tool that needs what is missing stops.
 #pragma once
 #include <array>
 #include <string>
@@ -84,9 +90,25 @@ struct Mesh {
   std::vector<OpenSegment> open;
   std::vector<LandSegment> land;
 
+  // What the file carried. A text mesh always carries all of it; a NetCDF mesh may lack its
+  // open or land boundaries, and never has the paired nodes and crest heights of barrier
+  // boundaries (`ibconn` and `bar` then hold 0).
+  bool openCarried = true;
+  bool landCarried = true;
+  bool barrierDataCarried = true;
+
   int np() const { return static_cast<int>(x.size()); }
   int ne() const { return static_cast<int>(nm.size()); }
 };
+
+// Stop with "<path>: ..." saying what is missing when the mesh read from `path` lacks the
+// open (or land) boundaries a tool needs.
+void needOpenBoundaries(const Mesh& m, const std::string& path);
+void needLandBoundaries(const Mesh& m, const std::string& path);
+
+// The refusal of an IBTYPE the reader does not allow: the message, then the Enter key is
+// awaited. The caller stops the program after it.
+void showIbtypeRefusal(Console& con, int ibtype);
 
 // True for the IBTYPE values the full reader accepts.
 bool ibtypeAllowed(int ibtype);

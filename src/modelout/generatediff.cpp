@@ -8,6 +8,7 @@
 #include "core/fmt.hpp"
 #include "core/listin.hpp"
 #include "core/text.hpp"
+#include "modelout/maxfile.hpp"
 #include "modelout/summaries.hpp"
 #include "modelout/timeseries.hpp"
 #include "tools.hpp"
@@ -25,7 +26,7 @@ struct DiffHead {
   long long nodes = 0;
 };
 
-DiffHead readHead(FileReader& in) {
+DiffHead readHead(LineSource& in) {
   DiffHead h;
   h.lines[0] = std::string(cut(in.need("the run description (line 1)"), 120));
   h.lines[1] = std::string(cut(in.need("the header line (line 2)"), 120));
@@ -33,14 +34,6 @@ DiffHead readHead(FileReader& in) {
   readLine(h.lines[1], &in, "the snap count and the node count (line 2)", first, h.nodes);
   h.lines[2] = std::string(cut(in.need("the snap header (line 3)"), 120));
   return h;
-}
-
-// The next node line of file 1, or false at its end (blank lines before the end are
-// passed over, as a free-format read passes over them).
-bool nextNodeLine(FileReader& in, std::string_view& line) {
-  while (in.next(line))
-    if (firstNonBlank(line) != '\0') return true;
-  return false;
 }
 
 }  // namespace
@@ -55,8 +48,8 @@ void generatediff(Console& con, const std::string& /*os*/) {
   const std::string outName =
       askOutputName(con, [&] { return askLine(con, "Enter Output File: ", 120); }, {name1, name2});
 
-  FileReader in1(name1, 4 << 20), in2(name2, 4 << 20);
-  const DiffHead h1 = readHead(in1), h2 = readHead(in2);
+  MaxFileReader in1(name1), in2(name2);
+  const DiffHead h1 = readHead(in1.head()), h2 = readHead(in2.head());
   if (h1.nodes != h2.nodes)
     fail(name1 + " has " + std::to_string(h1.nodes) + " nodes and " + name2 + " has " + std::to_string(h2.nodes) +
          " (line 2): the files cannot be subtracted");
@@ -66,12 +59,10 @@ void generatediff(Console& con, const std::string& /*os*/) {
   con.say(pad(h1.lines[2], 120));
 
   std::string s;
-  std::string_view line;
   long long n1 = 0, n2 = 0;
   double a = 0.0, b = 0.0;
-  while (nextNodeLine(in1, line)) {
-    readNodeValue(in1, line, n1, a);
-    readNodeValue(in2, in2.need("as many node lines as file 1"), n2, b);
+  while (in1.next(n1, a)) {
+    in2.need(n2, b, "as many node lines as file 1");
     double d;
     if (a == kDryValue) d = b == kDryValue ? kDryValue : 0.0 - b;
     else d = b == kDryValue ? a : a - b;

@@ -8,6 +8,7 @@
 #include "core/fmt.hpp"
 #include "core/listin.hpp"
 #include "core/text.hpp"
+#include "modelout/maxfile.hpp"
 #include "modelout/summaries.hpp"
 #include "modelout/timeseries.hpp"
 #include "tools.hpp"
@@ -73,17 +74,18 @@ void meow(Console& con, const std::string& /*os*/) {
   for (int i = 1; i <= count; ++i) {
     const std::string& name = names[static_cast<size_t>(i - 1)];
     con.say(FreeLine().i(i).i(count).t(pad(name, kNameWidth)));
-    FileReader in(name, 4 << 20);
+    MaxFileReader file(name);
+    LineSource& in = file.head();
     MaxHead h;
     readList(in, "the first word of the run description (line 1)", h.word);
     h.word = std::string(cut(h.word, kNameWidth));
     readList(in, "snap count, node count, time increment, output step and record type (line 2)", h.snaps, h.np,
              h.increment, h.outputStep, h.recordType);
     if (i == 1) {
-      if (h.np < 0) in.fail("expected a node count of 0 or more, found " + std::to_string(h.np));
+      if (h.np < 0) file.fail("expected a node count of 0 or more, found " + std::to_string(h.np));
       z.reserve(reserveAhead(h.np));  // the envelope grows with the first file's node lines
     } else if (static_cast<size_t>(h.np) != z.size() || h.np < 0) {
-      in.fail("the node count " + std::to_string(h.np) + " differs from the first file's " +
+      file.fail("the node count " + std::to_string(h.np) + " differs from the first file's " +
               std::to_string(z.size()));
     }
     readList(in, "the time and the iteration (line 3)", h.time, h.iteration);
@@ -98,12 +100,12 @@ void meow(Console& con, const std::string& /*os*/) {
     double v = kDryValue;  // a slash on a line leaves the value of the line before
     if (i == 1) {
       for (int j = 0; j < h.np; ++j) {
-        readNodeValue(in, in.need("a node line (node number and value)"), node, v);
+        file.need(node, v, "a node line (node number and value)");
         z.push_back(v > kDryValue ? v : kDryValue);  // as the later files: the larger value wins
       }
     } else {
       for (double& e : z) {
-        readNodeValue(in, in.need("a node line (node number and value)"), node, v);
+        file.need(node, v, "a node line (node number and value)");
         if (v > e) e = v;
       }
     }

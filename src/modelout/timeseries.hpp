@@ -13,6 +13,7 @@
 // iteration) and one "(I10,5X,nE24.10)" line per station.
 #pragma once
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -24,6 +25,8 @@ namespace vm {
 
 // The model's marker of a dry or undefined node value.
 inline constexpr double kDryValue = -99999.0;
+
+class NcSeries;
 
 // Line 2 of a global file (and line 1, as read).
 struct GlobalHeader {
@@ -61,6 +64,12 @@ struct SnapHeader {
 // else unreadable is a fatal error.
 // Node numbers outside 1..np are a fatal error naming the file and line (unless
 // checkNodes is off, for tools that only read node numbers past).
+//
+// A NetCDF file (known by its first bytes) is read through the same calls: its head is
+// taken from its attributes and dimensions (see timeseries_netcdf.hpp), every snap is
+// read whole (full form, default the dry value), and readNodes hands over the nodes that
+// are not dry in every component, as a sparse snap lists the wet nodes: what a tool makes
+// of a full snap is the same. Its node count must be the mesh's.
 class GlobalReader {
  public:
   enum class SnapHeaderRule {
@@ -83,6 +92,7 @@ class GlobalReader {
   };
 
   GlobalReader(const std::string& path, const Options& opt);
+  ~GlobalReader();
   GlobalReader(const GlobalReader&) = delete;
   GlobalReader& operator=(const GlobalReader&) = delete;
 
@@ -91,7 +101,6 @@ class GlobalReader {
   int valuesPerLine() const { return nv_; }
   // Snaps whose header has been read so far.
   int snapsRead() const { return snapsRead_; }
-  const LineSource& source() const { return in_; }
 
   // The next snap's header; false when the series ends (all announced snaps read, end of
   // file, or an unreadable header in lenient mode).
@@ -102,6 +111,11 @@ class GlobalReader {
   // mode); the series is then over.
   template <class F>
   bool readNodes(F&& f) {
+    if (nc_) {
+      if (pending_ > 0) ncNodes(f);
+      pending_ = 0;
+      return true;
+    }
     for (int k = 0; k < pending_; ++k) {
       int node;
       if (!nodeLine(node)) {
@@ -119,8 +133,39 @@ class GlobalReader {
   bool nodeLine(int& node);
   bool nodeLineSlow(std::string_view line, long long& node);
   [[noreturn]] void badNode(long long node) const;
+  void readTextHead(const std::string& path);
+  void openNetcdf(const std::string& path);
+  bool nextNetcdfSnap(SnapHeader& h);
 
-  FileReader in_;
+  // The nodes of the NetCDF snap just read that are not dry in every component.
+  template <class F>
+  void ncNodes(F& f) {
+    const double* a = ncValues_.data();
+    const double* b = ncComps_ > 1 ? a + ncPoints_ : nullptr;
+    double* v = values_.data();
+    const int n = static_cast<int>(ncPoints_);
+    if (!b) {
+      for (int i = 0; i < n; ++i)
+        if (a[i] != kDryValue) {
+          v[0] = a[i];
+          f(i + 1, static_cast<const double*>(v));
+        }
+    } else {
+      const bool second = nv_ > 1;
+      for (int i = 0; i < n; ++i)
+        if (a[i] != kDryValue || b[i] != kDryValue) {
+          v[0] = a[i];
+          if (second) v[1] = b[i];
+          f(i + 1, static_cast<const double*>(v));
+        }
+    }
+  }
+
+  std::unique_ptr<FileReader> in_;  // the text form
+  std::unique_ptr<NcSeries> nc_;    // the NetCDF form
+  std::vector<double> ncValues_;    // the snap read, component after component
+  size_t ncPoints_ = 0;
+  int ncComps_ = 0;
   Options opt_;
   GlobalHeader header_;
   int np_ = 0;
@@ -159,9 +204,14 @@ class StationSeriesWriter {
 // there) and the record type. Per snap the header's first item is the time; then one
 // line per station with its number and one value, or two when the record type is 2.
 // A snap header or station line that cannot be read ends the series (no error).
+//
+// A NetCDF station file (known by its first bytes) is read through the same calls, its
+// counts and record type taken from its dimensions and its one or two data variables over
+// (time, station), one snap in memory at a time.
 class StationSeriesReader {
  public:
   explicit StationSeriesReader(const std::string& path);
+  ~StationSeriesReader();
   int snaps() const { return snaps_; }
   int stations() const { return stations_; }
   int recordType() const { return recordType_; }
@@ -174,7 +224,10 @@ class StationSeriesReader {
   bool station(double& v, double& w);
 
  private:
-  FileReader in_;
+  std::unique_ptr<FileReader> in_;
+  std::unique_ptr<NcSeries> nc_;
+  std::vector<double> ncValues_;
+  size_t ncSnap_ = 0, ncStation_ = 0;
   int snaps_ = 0, stations_ = 0, recordType_ = 1;
 };
 

@@ -23,11 +23,16 @@ void writeFile(const std::filesystem::path& p, const std::string& content) {
 
 std::string testData(const std::string& relative) { return std::string(VELMORANT_TEST_DATA) + "/" + relative; }
 
-ProgramRun runProgram(const std::string& answers) {
-  writeFile("stdin.txt", answers);
-  const std::string cmd = std::string("timeout 300 '") + VELMORANT_EXE + "' < stdin.txt > stdout.txt 2> stderr.txt";
+ProgramRun runCommand(const std::string& command, const std::string& input, int seconds) {
+  writeFile("stdin.txt", input);
+  const std::string cmd =
+      "timeout " + std::to_string(seconds) + " " + command + " < stdin.txt > stdout.txt 2> stderr.txt";
   const int rc = std::system(cmd.c_str());
   return {WIFEXITED(rc) ? WEXITSTATUS(rc) : -1, readFile("stdout.txt"), readFile("stderr.txt")};
+}
+
+ProgramRun runProgram(const std::string& answers) {
+  return runCommand(std::string("'") + VELMORANT_EXE + "'", answers);
 }
 
 void ToolTest::SetUp() {

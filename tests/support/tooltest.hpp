@@ -23,6 +23,8 @@ struct ProgramRun {
   std::string out, err;
 };
 ProgramRun runProgram(const std::string& answers);
+// Any command line, run by the shell in the working directory with the same guard.
+ProgramRun runCommand(const std::string& command, const std::string& input = "", int seconds = 300);
 
 // Each test runs in a fresh scratch folder, which becomes the working directory.
 class ToolTest : public ::testing::Test {
