@@ -75,8 +75,10 @@ int main(int argc, char** argv) {
     std::ostringstream con;
     vm::Console c(in, con);
     t0 = std::chrono::steady_clock::now();
+    const double cpu0 = bench::cpuSeconds();
     vm::talvocompare(c, "unix");
     const double s = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
+    std::fprintf(stderr, "the comparison used %.2f s of processor time\n", bench::cpuSeconds() - cpu0);
     const double bytes = static_cast<double>(std::filesystem::file_size("obs.TALVO") +
                                              std::filesystem::file_size("model.TALVO"));
     std::fprintf(stderr, "report: %.1f MB\n", static_cast<double>(std::filesystem::file_size("bench.html")) / 1e6);
