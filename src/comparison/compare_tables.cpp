@@ -54,14 +54,22 @@ std::string csvNumber(const std::optional<double>& v) {
   return buf;
 }
 
+std::optional<double> difference(const MarkResult& m) {
+  if (m.observed && m.modelled) return *m.modelled - *m.observed;
+  return std::nullopt;
+}
+
 void writeStationsTable(const Comparison& c, const std::string& path) {
   OutFile out(path);
   if (c.hwm) {
     out.line("station,observed,modelled,difference");
     for (const MarkResult& m : c.marks) {
-      std::optional<double> diff;
-      if (m.observed && m.modelled) diff = *m.modelled - *m.observed;
-      out.line(Row().add(csvField(m.label)).add(csvNumber(m.observed)).add(csvNumber(m.modelled)).add(csvNumber(diff)).str());
+      out.line(Row()
+                   .add(csvField(m.label))
+                   .add(csvNumber(m.observed))
+                   .add(csvNumber(m.modelled))
+                   .add(csvNumber(difference(m)))
+                   .str());
     }
   } else {
     out.line("station,component,n,bias,rmse,sde,r,willmott,obs_peak,obs_peak_time,model_peak,model_peak_time,"

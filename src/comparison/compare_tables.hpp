@@ -16,6 +16,9 @@ std::string csvField(std::string_view text);
 // "%.6f", or an empty field when undefined; never "-0.000000".
 std::string csvNumber(const std::optional<double>& v);
 
+// A mark's modelled minus observed value; undefined unless both are there.
+std::optional<double> difference(const MarkResult& m);
+
 // NAME.stations.csv: one row per station and component (time-series mode) or per mark.
 void writeStationsTable(const Comparison& c, const std::string& path);
 // NAME.summary.csv: one row per component.

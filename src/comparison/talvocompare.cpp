@@ -125,9 +125,7 @@ void showMarks(Console& con, const Comparison& c) {
     std::string s = labelCell(m.label, width);
     putNumber(s, m.observed);
     putNumber(s, m.modelled);
-    std::optional<double> diff;
-    if (m.observed && m.modelled) diff = *m.modelled - *m.observed;
-    putNumber(s, diff);
+    putNumber(s, difference(m));
     if (m.dryInModel) s += "  dry in the model";
     if (!m.observed) s += "  no valid observed value";
     con.line(s);
