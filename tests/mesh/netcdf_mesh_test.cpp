@@ -20,14 +20,7 @@ using vmtest::NcForm;
 using vmtest::NcMeshOptions;
 using vmtest::writeFile;
 
-std::string failure(const std::function<void()>& f) {
-  try {
-    f();
-  } catch (const vm::Failure& e) {
-    return e.what();
-  }
-  return "no error";
-}
+std::string failure(const std::function<void()>& f) { return vmtest::failureOf(f); }
 
 void expectSameMesh(const vm::Mesh& a, const vm::Mesh& b) {
   EXPECT_EQ(a.title, b.title);
