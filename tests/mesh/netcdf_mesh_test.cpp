@@ -298,6 +298,11 @@ TEST_F(NetcdfMeshTest, DamagedClassicHeaderIsRefusedBeforeTheLibraryReadsIt) {
   writeFile("cut.nc", good.substr(0, 100));
   EXPECT_NE(failure([] { vm::readMeshNodes("cut.nc"); }).find("its header is damaged: the header ends inside"),
             std::string::npos);
+  // Cut inside the data: the library would read the rest as zeros.
+  writeFile("short.nc", good.substr(0, good.size() - 4));
+  EXPECT_EQ(failure([] { vm::readMeshNodes("short.nc"); }),
+            "short.nc: cannot be opened as a NetCDF file (the data of variable 'nbvv' run past the end of the file, "
+            "which is cut short)");
 }
 
 TEST_F(NetcdfMeshTest, HarmonicFileInBothForms) {
