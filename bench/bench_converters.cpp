@@ -8,6 +8,7 @@
 #include <sstream>
 #include <string>
 
+#include "comparison/comparison.hpp"
 #include "core/console.hpp"
 #include "core/files.hpp"
 #include "scratch.hpp"
@@ -124,6 +125,67 @@ int main(int argc, char** argv) {
       list.put("1\ncaption\nV1 29.5 -90.25 vante.raw NAVD88 0.5\n");
     }
     time("vante2talvo", "vante.raw", vm::vante2talvo, "vante.list\n");
+    scratch.clear();
+
+    // Today's downloads. CO-OPS: one 6-minute water-level series with sigma and flags.
+    {
+      Clock t;
+      generate("coops.csv", "Date Time, Water Level, Sigma, O, F, R, L, Quality \n", megabytes, [&](long k) {
+        t.tick();
+        char b[96];
+        std::snprintf(b, sizeof b, "%04d-%02d-%02d %02d:%02d,%.3f,0.036,1,0,0,0,p", t.year, t.month, t.day, t.hour,
+                      t.minute, 0.001 * static_cast<double>(k % 4000) - 1.5);
+        return std::string(b);
+      });
+      vm::OutFile list("coops.list");
+      list.put("1\ncaption\n8761724 coops.csv 29.263 -89.957\n");
+    }
+    time("coops2talvo", "coops.csv", vm::coops2talvo, "coops.list\nGMT\nmetric\nMLLW\n");
+    scratch.clear();
+
+    // NWIS: one site's gage height in RDB, local times across daylight saving.
+    {
+      Clock t;
+      generate("nwis.rdb",
+               "# comment\nagency_cd\tsite_no\tdatetime\ttz_cd\t150155_00065\t150155_00065_cd\n"
+               "5s\t15s\t20d\t6s\t14n\t10s\n",
+               megabytes, [&](long k) {
+                 t.tick();
+                 char b[96];
+                 std::snprintf(b, sizeof b, "USGS\t08074000\t%04d-%02d-%02d %02d:%02d\t%s\t%.2f\tP", t.year, t.month,
+                               t.day, t.hour, t.minute, t.month > 3 && t.month < 11 ? "CDT" : "CST",
+                               0.01 * static_cast<double>(k % 2000));
+                 return std::string(b);
+               });
+      vm::OutFile list("nwis.list");
+      list.put("1\ncaption\n08074000 nwis.rdb 29.5 -95.0 00065 1.5\n");
+    }
+    time("nwis2talvo", "nwis.rdb", vm::nwis2talvo, "nwis.list\nNAVD88\n");
+    scratch.clear();
+
+    // NDBC real-time layout, newest record first, every quantity valid on every row (the
+    // most the converter holds: all five series of the file).
+    {
+      const long rows = static_cast<long>(megabytes * 1e6 / 96.0);
+      vm::cmp::Seconds at = vm::cmp::toSeconds({2008, 1, 1, 0, 0, 0}) + rows * 600;
+      generate("stdmet.txt",
+               "#YY  MM DD hh mm WDIR WSPD GST  WVHT   DPD   APD MWD   PRES  ATMP  WTMP  DEWP  VIS PTDY  TIDE\n"
+               "#yr  mo dy hr mn degT m/s  m/s     m   sec   sec degT   hPa  degC  degC  degC  nmi  hPa    ft\n",
+               megabytes, [&](long k) {
+                 const vm::cmp::DateTime d = vm::cmp::fromSeconds(at -= 600);
+                 char b[160];
+                 std::snprintf(b, sizeof b,
+                               "%04d %02d %02d %02d %02d 120  2.0   MM %5.2f %5.2f %5.2f %3ld 1007.8  10.7  11.1    MM   "
+                               "MM -0.8 %5.2f",
+                               d.year, d.month, d.day, d.hour, d.minute, 0.01 * static_cast<double>(k % 900),
+                               4.0 + 0.01 * static_cast<double>(k % 1200), 3.0 + 0.01 * static_cast<double>(k % 500),
+                               k % 360, 0.01 * static_cast<double>(k % 700) - 2.0);
+                 return std::string(b);
+               });
+      vm::OutFile list("stdmet.list");
+      list.put("1\ncaption\n46097 stdmet.txt 44.639 -124.304\n");
+    }
+    time("stdmet2talvo", "stdmet.txt", vm::stdmet2talvo, "stdmet.list\n");
     scratch.clear();
 
   });

@@ -1,7 +1,10 @@
 #include "converters/rawdata.hpp"
 
+#include <cctype>
 #include <climits>
+#include <cmath>
 
+#include "comparison/comparison.hpp"
 #include "core/error.hpp"
 #include "core/fmt.hpp"
 #include "core/listin.hpp"
@@ -20,6 +23,20 @@ std::string askName(Console& con, std::string_view prompt, size_t width) {
   con.read("a file name", name);
   cutTo(name, width);
   return name;
+}
+
+std::string askWord(Console& con, std::string_view prompt, std::string_view what) {
+  con.prompt(prompt);
+  std::string word;
+  con.read(what, word);
+  cutTo(word, kNameWidth);
+  return word;
+}
+
+std::string capitals(std::string_view s) {
+  std::string r(s);
+  for (char& c : r) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  return r;
 }
 
 void refuseOutputsOverInputs(std::initializer_list<const char*> outputs, const std::vector<std::string>& inputs,
@@ -54,14 +71,14 @@ void sayProcessing(Console& con, long number, std::string_view stnid) {
 }
 
 TalvoOut::TalvoOut(const std::string& name, std::string_view kind, std::string_view caption,
-                   std::string_view network, std::string_view datum)
+                   std::string_view network, std::string_view datum, std::string_view zone)
     : out_(name) {
   out_.line(FreeLine().t(kind).str());
   out_.line(FreeLine().t("% ").t("year ").t("month ").t("day ").t("hour ").t("min ").t("sec ").t(caption).str());
   std::string source(network), datumPiece(" ");
   source += ' ';
   datumPiece += datum;
-  out_.line(FreeLine().t(source).t("UTC").t(datumPiece).str());
+  out_.line(FreeLine().t(source).t(zone).t(datumPiece).str());
 }
 
 void TalvoOut::station(std::string_view label, double lat, double lon) {
@@ -135,6 +152,103 @@ void shiftRecord(ObsRecord& r, int shift, const LineSource& src) {
   if (r.month < 1 || r.month > 12) src.fail("the month " + std::to_string(r.month) + " is not from 1 to 12");
   tzconvert(r.year, r.month, r.day, r.hour, shift);
 }
+
+void splitAt(std::string_view line, char sep, std::vector<std::string_view>& fields) {
+  fields.clear();
+  size_t b = 0;
+  for (;;) {
+    const size_t e = line.find(sep, b);
+    if (e == std::string_view::npos) break;
+    fields.push_back(line.substr(b, e - b));
+    b = e + 1;
+  }
+  fields.push_back(line.substr(b));
+}
+
+void splitWords(std::string_view line, std::vector<std::string_view>& words) {
+  words.clear();
+  const size_t n = line.size();
+  size_t p = 0;
+  for (;;) {
+    while (p < n && (line[p] == ' ' || line[p] == '\t')) ++p;
+    if (p == n) return;
+    size_t e = p;
+    while (e < n && line[e] != ' ' && line[e] != '\t') ++e;
+    words.push_back(line.substr(p, e - p));
+    p = e;
+  }
+}
+
+long columnNamed(const std::vector<std::string_view>& names, std::string_view name) {
+  for (size_t k = 0; k < names.size(); ++k)
+    if (trim(names[k]) == name) return static_cast<long>(k);
+  return -1;
+}
+
+bool decimalValue(std::string_view text, double& v) { return parseReal(text, v) && std::isfinite(v); }
+
+namespace {
+
+// Digits only, `min` to `max` of them.
+bool digitsField(std::string_view s, size_t min, size_t max, int& v) {
+  if (s.size() < min || s.size() > max) return false;
+  v = 0;
+  for (char c : s) {
+    if (c < '0' || c > '9') return false;
+    v = v * 10 + (c - '0');
+  }
+  return true;
+}
+
+// Up to `max` parts of a text cut at every `sep`; a count above `max` means more parts.
+size_t splitSmall(std::string_view text, char sep, std::string_view* parts, size_t max) {
+  size_t n = 0, b = 0;
+  for (;;) {
+    const size_t e = text.find(sep, b);
+    if (n == max) return max + 1;
+    parts[n++] = text.substr(b, e == std::string_view::npos ? e : e - b);
+    if (e == std::string_view::npos) return n;
+    b = e + 1;
+  }
+}
+
+cmp::DateTime dateTimeOf(const ObsRecord& r) { return {r.year, r.month, r.day, r.hour, r.minute, r.second}; }
+
+}  // namespace
+
+bool readIsoStamp(std::string_view text, ObsRecord& r) {
+  text = trim(text);
+  const size_t blank = text.find(' ');
+  if (blank == std::string_view::npos) return false;
+  std::string_view date[3], time[3];
+  const size_t nd = splitSmall(text.substr(0, blank), '-', date, 3);
+  const size_t nt = splitSmall(ltrim(text.substr(blank + 1)), ':', time, 3);
+  if (nd != 3 || nt < 2 || nt > 3) return false;
+  ObsRecord t = r;
+  t.second = 0;
+  if (!digitsField(date[0], 4, 4, t.year) || !digitsField(date[1], 1, 2, t.month) ||
+      !digitsField(date[2], 1, 2, t.day) || !digitsField(time[0], 1, 2, t.hour) ||
+      !digitsField(time[1], 2, 2, t.minute) || (nt == 3 && !digitsField(time[2], 2, 2, t.second)) || !validTime(t))
+    return false;
+  r = t;
+  return true;
+}
+
+bool validTime(const ObsRecord& r) { return cmp::validDateTime(dateTimeOf(r)); }
+
+long long timeKey(const ObsRecord& r) { return cmp::toSeconds(dateTimeOf(r)); }
+
+void setTime(ObsRecord& r, long long key) {
+  const cmp::DateTime d = cmp::fromSeconds(key);
+  r.year = d.year;
+  r.month = d.month;
+  r.day = d.day;
+  r.hour = d.hour;
+  r.minute = d.minute;
+  r.second = d.second;
+}
+
+void shiftMinutes(ObsRecord& r, long long minutes) { setTime(r, timeKey(r) + minutes * 60); }
 
 namespace {
 

@@ -1,6 +1,7 @@
 // What the field-data converters share: the station list, observation output files with
 // their header lines, station header and data lines, and the reads of raw-file fields cut
-// from fixed columns or from columns found by separators.
+// from fixed columns or from columns found by separators; for today's downloads, fields cut
+// at a separator and found by their column names, ISO date-times and Gregorian time shifts.
 #pragma once
 #include <initializer_list>
 #include <string>
@@ -26,9 +27,15 @@ inline constexpr size_t kNameWidth = 120;
 // Writes the prompt as a message line and reads one name (a free-form item).
 std::string askName(Console& con, std::string_view prompt, size_t width = kNameWidth);
 
+// Writes the prompt, leaving the cursor on the line, and reads one free-form word.
+std::string askWord(Console& con, std::string_view prompt, std::string_view what);
+
+// The text in capitals.
+std::string capitals(std::string_view s);
+
 // One station of a converter's list; each converter fills the columns its list has.
 struct Station {
-  std::string stnid, filename, filename2, site;
+  std::string stnid, filename, filename2, site, code;
   double lat = 0.0, lon = 0.0, conv = 0.0;
 };
 
@@ -57,11 +64,12 @@ void sayProcessing(Console& con, long number, std::string_view stnid);
 
 // An observation output file, created anew with its three header lines: the kind line,
 // the caption line ("% year month day hour min sec " and the column caption) and the
-// source line (network word, "UTC", datum word), each written free-format.
+// source line (network word, time-zone word, datum word), each written free-format.
 class TalvoOut {
  public:
+  // `zone` is the time-zone word of the source line; all but one network's files are in UTC.
   TalvoOut(const std::string& name, std::string_view kind, std::string_view caption, std::string_view network,
-           std::string_view datum);
+           std::string_view datum, std::string_view zone = "UTC");
 
   void station(std::string_view label, double lat, double lon);
   void data(const ObsRecord& r);                // "(6i7,f14.4)"
@@ -112,6 +120,37 @@ bool firstReal(std::string_view text, double& v);
 // A whole line of blanks (or an empty one).
 bool isBlank(std::string_view line);
 
+// Fields of a line cut at every `sep` (each field keeps its blanks; an empty line is one
+// empty field).
+void splitAt(std::string_view line, char sep, std::vector<std::string_view>& fields);
+
+// Words of a line separated by blanks and tabs.
+void splitWords(std::string_view line, std::vector<std::string_view>& words);
+
+// Position of the column named `name` (blanks around names ignored), or -1.
+long columnNamed(const std::vector<std::string_view>& names, std::string_view name);
+
+// A decimal number of a raw file: what a free-form read takes as a real, and finite.
+bool decimalValue(std::string_view text, double& v);
+
+// A date and time written "YYYY-MM-DD HH:MM", or "YYYY-MM-DD HH:MM:SS", with blanks around
+// ignored, into `r` (second 0 when the text has none). False unless the text has that
+// layout and names a real date and time of the Gregorian calendar.
+bool readIsoStamp(std::string_view text, ObsRecord& r);
+
+// A real date and time of the Gregorian calendar (month 1-12, the day within its month,
+// hour 0-23, minute and second 0-59).
+bool validTime(const ObsRecord& r);
+
+// Seconds since 1970-01-01 00:00:00 of the record's date and time (Gregorian calendar),
+// and back: a key that sorts records by time.
+long long timeKey(const ObsRecord& r);
+void setTime(ObsRecord& r, long long key);
+
+// Shifts a valid date and time by whole minutes (negative moves back), carrying across
+// day, month and year ends by the Gregorian calendar.
+void shiftMinutes(ObsRecord& r, long long minutes);
+
 // Free-form items of raw records read one after another. Items are words separated by
 // blanks, tabs or commas (a slash is part of a word); a record may continue on following
 // lines, and blank lines are passed over.
@@ -158,6 +197,7 @@ std::vector<Station> readStations(const std::string& path, bool caption, ReadRec
     cutTo(s.filename, width);
     cutTo(s.filename2, width);
     cutTo(s.site, width);
+    cutTo(s.code, width);
     list.push_back(std::move(s));
   }
   return list;

@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "core/fmt.hpp"
+#include "core/ncplausible.hpp"
 #include "core/text.hpp"
 #include "modelout/timeseries.hpp"
 
@@ -96,6 +97,7 @@ NcSeries::NcSeries(const std::string& path, const std::string& pointDim)
          (data_.empty() ? std::string("none") : std::to_string(data_.size()) + ": " + nameList(data_)));
   for (const NcFile::Var* v : data_) {
     if (!v->numeric()) fail("data variable '" + v->name + "' is not numeric");
+    plausibleSize(file_, *v);
     file_.cacheChunks(*v);
   }
 }
@@ -126,6 +128,7 @@ NcMax readNcMax(const std::string& path) {
   }
   if (!var) f.fail("no max variable: none with dimensions (node) or (time, node) besides x, y, depth and time_of_...");
   if (!var->numeric()) f.fail("max variable '" + var->name + "' is not numeric");
+  plausibleSize(f, *var);
 
   const NcTimeAxis axis(f, false);
   m.snaps = axis.snaps();

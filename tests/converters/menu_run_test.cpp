@@ -32,5 +32,22 @@ TEST_F(ConverterRun, FatalStopsExitNonZeroAndKeepOutput) {
   EXPECT_NE(readFile("watlev_SLOSH.TALVO").find("1.2500"), std::string::npos);
 }
 
+// Today's downloads: a refused zone asked again, then a return to the menu; an unknown zone
+// word in an RDB file stops the program with the file and line on standard error.
+TEST_F(ConverterRun, DownloadConvertersFromTheMenu) {
+  writeFile("list.txt", text({"1", "caption", "8761724 wl.csv 29.26 -89.96"}));
+  writeFile("wl.csv", text({"Date Time, Water Level ", "2008-09-01 00:00,1.234"}));
+  EXPECT_EQ(velmorant("32\nlist.txt\nlst_ldt\nGMT\nmetric\nNAVD\n99\n"), 0);
+  EXPECT_NE(readFile("stdout.txt").find("download in GMT or LST\nEnter the time zone"), std::string::npos);
+  EXPECT_EQ(linesFrom(readFile("watlev_COOPS_OBS.TALVO"), 5),
+            text({"   2008      9      1      0      0      0        1.2340"}));
+
+  writeFile("list.txt", text({"1", "caption", "1 g.rdb 29.5 -95.0 00065 -9999"}));
+  writeFile("g.rdb", text({"agency_cd\tsite_no\tdatetime\ttz_cd\t1_00065", "5s", "USGS\t1\t2021-01-05 10:00\tCET\t1"}));
+  EXPECT_NE(velmorant("33\nlist.txt\nNAVD88\n99\n"), 0);
+  EXPECT_NE(readFile("stderr.txt").find("g.rdb, line 3: unknown time-zone word 'CET'"), std::string::npos)
+      << readFile("stderr.txt");
+}
+
 }  // namespace
 }  // namespace vmtest

@@ -67,25 +67,40 @@ void writeTextGlobal(const std::string& name, const std::vector<std::vector<std:
   const size_t np = comps[0][0].size();
   const double increment = snaps >= 2 ? kTimes[1] - kTimes[0] : snaps == 1 ? kTimes[0] : 0.0;
   std::string s = description() + "\n";
-  s += " " + std::to_string(snaps) + " " + std::to_string(np) + " " + num(increment) + " " +
-       std::to_string(dt ? static_cast<int>(increment / kDt) : 0) + " " + std::to_string(comps.size()) + " ''\n";
+  auto add = [](std::string& line, const std::string& item) {
+    line += ' ';
+    line += item;
+  };
+  add(s, std::to_string(snaps));
+  add(s, std::to_string(np));
+  add(s, num(increment));
+  add(s, std::to_string(dt ? static_cast<int>(increment / kDt) : 0));
+  add(s, std::to_string(comps.size()));
+  add(s, "''\n");
   for (size_t t = 0; t < snaps; ++t) {
     std::string lines;
     int count = 0;
     for (size_t n = 0; n < np; ++n) {
       bool wet = false;
-      std::string l = " " + std::to_string(n + 1);
+      std::string l;
+      add(l, std::to_string(n + 1));
       for (const auto& c : comps) {
-        l += " " + num(dryOf(c[t][n]));
+        add(l, num(dryOf(c[t][n])));
         wet = wet || dryOf(c[t][n]) != D;
       }
       if (sparse && !wet) continue;
-      lines += l + "\n";
+      lines += l;
+      lines += '\n';
       ++count;
     }
-    s += " " + num(kTimes[t]) + " " + std::to_string(dt ? static_cast<int>(kTimes[t] / kDt) : 0);
-    if (sparse) s += " " + std::to_string(count) + " -99999.0";
-    s += "\n" + lines;
+    add(s, num(kTimes[t]));
+    add(s, std::to_string(dt ? static_cast<int>(kTimes[t] / kDt) : 0));
+    if (sparse) {
+      add(s, std::to_string(count));
+      add(s, "-99999.0");
+    }
+    s += '\n';
+    s += lines;
   }
   writeFile(name, s);
 }
@@ -445,6 +460,19 @@ TEST_F(NcHeadTest, FaultsNameTheFileAndWhatIsWrong) {
   EXPECT_NE(message([&] { global("cut.nc"); }).rfind("cut.nc: ", 0), std::string::npos);
   writeFile("cdf.nc", std::string("CDF\x01\0\0\0\x05garbage", 16));
   EXPECT_EQ(message([&] { global("cdf.nc"); }).rfind("cdf.nc: cannot be opened as a NetCDF file", 0), 0u);
+
+  // A header that announces far more values than the file holds is refused before any
+  // room is taken for them.
+  {
+    NcWriter w("huge.nc", NcForm::Nc4Chunked);  // chunks never written take no room
+    w.dim("time", 1, true);
+    w.dim("station", 400000000);
+    w.var("time", NC_DOUBLE, {"time"});
+    w.var("zeta", NC_FLOAT, {"time", "station"});
+    w.put("time", {1.0});
+  }
+  EXPECT_EQ(message([&] { vm::StationSeriesReader r("huge.nc"); }),
+            "huge.nc: variable 'zeta' announces 1 x 400000000 values; the file is too small to hold them");
 
   // Max files: a max variable is needed, and one over time needs a snap.
   {

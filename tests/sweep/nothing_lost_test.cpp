@@ -149,6 +149,11 @@ INSTANTIATE_TEST_SUITE_P(
         Derived{29, 0, "tp_CSI.TALVO", "'./tp_CSI.TALVO'", {"hs_CSI.TALVO"}},
         Derived{29, 1, "dir_CSI.TALVO", "'./dir_CSI.TALVO'", {"hs_CSI.TALVO"}},
         Derived{30, 2, "tm_NDBC.TALVO", "'./tm_NDBC.TALVO'", {"dir_NDBC.TALVO"}},
+        Derived{32, 0, "watlev_COOPS_PRED.TALVO", "'./watlev_COOPS_PRED.TALVO'", {"watlev_COOPS_OBS.TALVO"}},
+        Derived{32, 2, "watlev_COOPS_OBS.TALVO", "'./watlev_COOPS_OBS.TALVO'", {"watlev_COOPS_PRED.TALVO"}},
+        Derived{33, 1, "watlev_USGS_NWIS.TALVO", "'./watlev_USGS_NWIS.TALVO'", {}},
+        Derived{34, 0, "watlev_NDBC_STDMET.TALVO", "'./watlev_NDBC_STDMET.TALVO'", {"hs_NDBC_STDMET.TALVO"}},
+        Derived{34, 2, "dir_NDBC_STDMET.TALVO", "'./dir_NDBC_STDMET.TALVO'", {"hs_NDBC_STDMET.TALVO"}},
         // Boundary forcing: fixed names and names built from the harmonic file's.
         Derived{44, 0, "tides.out", "'./tides.out'", {"tides.in"}},
         Derived{45, 0, "harm.53.K1.pha.63", "'./harm.53.K1.pha.63'", {"harm.53.M2.amp.63"}}));

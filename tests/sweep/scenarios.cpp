@@ -279,6 +279,54 @@ std::vector<Scenario> build() {
                  "FCCCC-FFF"}},
                "list.txt\n"});
 
+  // Today's downloads. CO-OPS: a first line that is not the column names is the service's
+  // answer instead of data (the station is passed over); an empty value is missing; a row
+  // whose date cannot be read stops the run. NWIS: rows of other sites and the column
+  // formats are not read; a value that is not a number is missing; a date or zone word
+  // that cannot be read stops the run. NDBC: columns not read take any damage; a row cut
+  // short lacks its last columns.
+  s.push_back({32,
+               "CO-OPS",
+               {{"list.txt", lines({"2", "caption", "8761724 wl.csv 29.26 -89.96", "8761724 pred.csv 29.26 -89.96"}),
+                 "FFFFFFFFF"},
+                {"wl.csv",
+                 lines({"Date Time, Water Level, Sigma, O, F, R, L, Quality ", "2008-09-01 00:00,1.234,0.01,0,0,0,0,p",
+                        "2008-09-01 00:06,,,1,1,1,1,p", "2008-09-01 00:12,1.300,0.02,0,0,0,0,p"}),
+                 "FCCFCCFCC"},
+                {"pred.csv", lines({"Date Time, Prediction", "2008-09-01 00:00,1.1", "2008-09-01 00:06,-0.25"}),
+                 "FCCFCFFFF"}},
+               "list.txt\nGMT\nmetric\nMLLW\n"});
+  s.push_back({33,
+               "NWIS",
+               {{"list.txt",
+                 lines({"2", "caption", "08074000 g.rdb 29.5 -95.0 00065 1.5",
+                        "08075000 g.rdb 29.6 -95.1 62620 -9999"}),
+                 "FFFFFFFFF"},
+                {"g.rdb",
+                 lines({"# site 08074000", "agency_cd\tsite_no\tdatetime\ttz_cd\t150155_00065\t150155_00065_cd",
+                        "5s\t15s\t20d\t6s\t14n\t10s", "USGS\t08074000\t2021-11-07 01:30\tCDT\t3.03\tP",
+                        "USGS\t08074000\t2021-11-07 01:00\tCST\tIce\tP", "# site 08075000",
+                        "agency_cd\tsite_no\tdatetime\ttz_cd\t9_00060\t9_62620\t9_62620_cd",
+                        "5s\t15s\t20d\t6s\t14n\t14n\t10s", "USGS\t08075000\t2021-12-31 23:00:30\tEST\t120\t-2.5\tA"}),
+                 "FCCFCFCFC"}},
+               "list.txt\nNAVD88\n"});
+  s.push_back({34,
+               "NDBC standard meteorological",
+               {{"list.txt", lines({"2", "caption", "42001 h.txt 25.9 -89.7", "46097 r.txt 44.6 -124.3"}), "FFFFFFFFF"},
+                {"h.txt",
+                 lines({"YY MM DD hh WD   WSPD GST  WVHT  DPD   APD  MWD  BAR    ATMP  WTMP  DEWP  VIS",
+                        "96 01 01 00 186  6.7  8.1  2.74  9.09  6.65 999  986.7   2.6   3.4 999.0 99.0",
+                        "96 01 01 01 999 99.0 99.0 99.00 99.00 99.00 999 9999.0 999.0 999.0 999.0 99.0",
+                        "96 01 01 00 109  6.2  7.5  2.16  9.09  6.69 999  986.8   2.6   3.4 999.0 99.0"}),
+                 "FFCCCCFFC"},
+                {"r.txt",
+                 lines({"#YY  MM DD hh mm WDIR WSPD GST  WVHT   DPD   APD MWD   PRES  ATMP  WTMP  DEWP  VIS PTDY  TIDE",
+                        "#yr  mo dy hr mn degT m/s  m/s     m   sec   sec degT   hPa  degC  degC  degC  nmi  hPa    ft",
+                        "2019 04 02 13 20 120  1.0   MM   1.5    MM    MM 261 1007.8  10.7  11.1    MM   MM   MM  1.25",
+                        "2019 04 02 13 10 120  1.0   MM   1.5    15   6.5  MM 1007.9  10.6  11.1    MM   MM -0.8  MM"}),
+                 "FFCCCCFFC"}},
+               "list.txt\n"});
+
   // --- the batch chain
   s.push_back(
       {31,

@@ -241,6 +241,8 @@ TEST_F(BadInputSweep, RefusedAnswerThenEndOfAnswersStops) {
       {16, "one.63\ntwo.63\none.63\n"},
       {21, "2008 13 1 0 0 0\n"},  // month 13
       {25, "list.txt\n3\n"},      // no such storm
+      {32, "list.txt\nLST_LDT\n"},  // local time with daylight saving
+      {32, "list.txt\nGMT\nfeet\n"},
       {41, "small.14\nsmall.14\n"},
       {42, "osu.txt\n3\nosu.txt\n"},
       {51, "fort.14\n1\nA\norig.13\norig.13\n"},
@@ -267,7 +269,7 @@ TEST_F(BadInputSweep, CoversEveryMenuOption) {
     const Outcome o = runOption(option, "", "menu option probe");
     if (o.end != Outcome::Other) known.insert(option);
   }
-  EXPECT_EQ(known.size(), 35u);
+  EXPECT_EQ(known.size(), 39u);
   EXPECT_EQ(swept, known);
 }
 
