@@ -67,7 +67,8 @@ void harmonicReaders() {
   fuzz::runTool("f.nc\nf.nc\n\n", [](vm::Console& con) { vm::decompose53(con); });
 }
 
-// The readers of global, max and station files go here, each on the same file.
+// The readers of global, max and station files (fuzzed on their own by the target ncseries)
+// can join here, each on the same file, so that one input reaches every NetCDF reader.
 
 }  // namespace
 

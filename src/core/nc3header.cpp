@@ -1,6 +1,7 @@
 #include "core/nc3header.hpp"
 
 #include <cstdint>
+#include <algorithm>
 #include <cstdio>
 #include <vector>
 
@@ -14,6 +15,19 @@ constexpr uint64_t kMaxRank = 1024;   // the library's most dimensions of a vari
 
 struct Fault {
   std::string what;
+  bool header = true;  // a fault of the header itself, not of the data it describes
+};
+
+using Wide = unsigned __int128;
+constexpr Wide kHuge = Wide{1} << 100;  // sizes are held below this, so that sums cannot overflow
+constexpr uint64_t kTypeSize[] = {0, 1, 1, 2, 4, 4, 8, 1, 2, 4, 8, 8};
+
+// Where a variable's data lie: from `begin`, `bytes` (per record for a record variable).
+struct Extent {
+  std::string name;
+  bool record = false;
+  Wide bytes = 0;
+  uint64_t begin = 0;
 };
 
 // The header is read as far as it goes, a block at a time, checked against the file's size.
@@ -23,30 +37,59 @@ class Header {
 
   void check() {
     pos_ = 4;
-    wide(version_ == 5 ? 8 : 4, "the record count");
+    const uint64_t numrecs = wide(countSize(), "the record count");
+    const bool streaming = numrecs == (countSize() == 8 ? ~uint64_t{0} : uint64_t{0xFFFFFFFF});
     const uint64_t ndims = list(kDimensionTag, "dimensions");
+    std::vector<uint64_t> dims;
     for (uint64_t d = 0; d < ndims; ++d) {
       name("a dimension name");
-      count("a dimension length");
+      dims.push_back(count("a dimension length"));  // 0: the record dimension
     }
     attributes("global attributes");
     const uint64_t nvars = list(kVariableTag, "variables");
+    std::vector<Extent> vars;
     for (uint64_t v = 0; v < nvars; ++v) {
-      name("a variable name");
+      Extent& e = vars.emplace_back();
+      e.name = name("a variable name");
       const uint64_t rank = count("the rank of a variable");
       if (rank > kMaxRank) throw Fault{"a variable of " + std::to_string(rank) + " dimensions"};
       need(rank * countSize(), "the dimensions of a variable");
-      for (uint64_t k = 0; k < rank; ++k)
-        if (count("a dimension of a variable") >= ndims) throw Fault{"a variable names a dimension the file lacks"};
+      Wide values = 1;
+      for (uint64_t k = 0; k < rank; ++k) {
+        const uint64_t d = count("a dimension of a variable");
+        if (d >= ndims) throw Fault{"a variable names a dimension the file lacks"};
+        if (dims[d] == 0) e.record = true;
+        else values = std::min<Wide>(values * dims[d], kHuge);
+      }
       attributes("the attributes of a variable");
-      type("the type of a variable");
+      e.bytes = std::min<Wide>(values * kTypeSize[type("the type of a variable")], kHuge);
       wide(countSize(), "the size of a variable");  // all ones for a very large variable
-      wide(version_ == 1 ? 4 : 8, "the offset of a variable");
+      e.begin = wide(version_ == 1 ? 4 : 8, "the offset of a variable");
     }
+    dataExtents(vars, streaming ? 0 : numrecs);
   }
 
  private:
   size_t countSize() const { return version_ == 5 ? 8 : 4; }
+
+  // The data of every variable must lie inside the file: the library would hand out zeros
+  // for the part of a file that was cut short. Records are laid one after the other, each
+  // holding every record variable's slab padded to 4 bytes (unpadded when there is one).
+  void dataExtents(const std::vector<Extent>& vars, uint64_t numrecs) const {
+    Wide recsize = 0;
+    size_t records = 0;
+    for (const Extent& e : vars)
+      if (e.record) ++records;
+    for (const Extent& e : vars)
+      if (e.record) recsize += records == 1 ? e.bytes : (e.bytes + 3) / 4 * 4;
+    for (const Extent& e : vars) {
+      Wide end = e.begin;
+      if (!e.record) end += e.bytes;
+      else if (numrecs > 0) end += (numrecs - 1) * recsize + e.bytes;
+      if (end > size_)
+        throw Fault{"the data of variable '" + e.name + "' run past the end of the file, which is cut short", false};
+    }
+  }
 
   uint64_t left() const { return size_ - pos_; }
   // The next n bytes must be in the file; they are read when they are to be looked at.
@@ -73,11 +116,13 @@ class Header {
     if (v >> (countSize() * 8 - 1)) throw Fault{"a negative count in " + std::string(what)};
     return v;
   }
-  void name(const char* what) {
+  std::string name(const char* what) {
     const uint64_t len = count(what);
     if (len == 0 || len > kMaxName) throw Fault{std::string(what) + " of " + std::to_string(len) + " bytes"};
-    need((len + 3) / 4 * 4, what);
+    need((len + 3) / 4 * 4, what, true);
+    std::string n(reinterpret_cast<const char*>(b_.data() + pos_), len);
     pos_ += (len + 3) / 4 * 4;
+    return n;
   }
   int type(const char* what) {
     const uint64_t t = wide(4, what);
@@ -100,8 +145,7 @@ class Header {
       name("an attribute name");
       const int t = type("the type of an attribute");
       const uint64_t values = count("the length of an attribute");
-      static const uint64_t sizes[] = {0, 1, 1, 2, 4, 4, 8, 1, 2, 4, 8, 8};
-      const uint64_t size = sizes[t];
+      const uint64_t size = kTypeSize[t];
       if (values > left() / size) throw Fault{"the header ends inside the values of an attribute"};
       const uint64_t bytes = (values * size + 3) / 4 * 4;
       need(bytes, "the values of an attribute");
@@ -134,7 +178,7 @@ std::string classicHeaderFault(const std::string& path) {
   try {
     Header(f, static_cast<uint64_t>(size), version).check();
   } catch (const Fault& e) {
-    fault = e.what;
+    fault = e.header ? "its header is damaged: " + e.what : e.what;
   }
   std::fclose(f);
   return fault;

@@ -35,9 +35,10 @@ bool NcFile::Var::numeric() const {
 bool NcFile::Var::text() const { return type == NC_CHAR; }
 
 NcFile::NcFile(const std::string& path) : path_(path) {
-  // The library may crash on a damaged netCDF-3 header instead of reporting it.
+  // The library may crash on a damaged netCDF-3 header instead of reporting it, and reads
+  // the missing part of a file cut short as zeros.
   if (const std::string fault = classicHeaderFault(path); !fault.empty())
-    fail("cannot be opened as a NetCDF file (its header is damaged: " + fault + ")");
+    fail("cannot be opened as a NetCDF file (" + fault + ")");
   check(nc_open(path.c_str(), NC_NOWRITE, &ncid_), "cannot be opened as a NetCDF file");
   int nvars = 0;
   check(nc_inq_nvars(ncid_, &nvars), "cannot be read as a NetCDF file");

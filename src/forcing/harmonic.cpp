@@ -9,12 +9,12 @@
 #include "core/ncfile.hpp"
 #include "core/ncplausible.hpp"
 #include "core/text.hpp"
+#include "forcing/dialogue.hpp"
 
 namespace vm {
 
 namespace {
 
-constexpr size_t kNameWidth = 120;
 constexpr double kDry = -99999.0;
 
 class TextForm : public HarmonicFile::Form {

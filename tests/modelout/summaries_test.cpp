@@ -28,14 +28,7 @@ std::string lines(const std::string& text, int first, int last) {
   return out;
 }
 
-std::string failure(const std::function<void()>& f) {
-  try {
-    f();
-  } catch (const vm::Failure& e) {
-    return e.what();
-  }
-  return "no error";
-}
+std::string failure(const std::function<void()>& f) { return vmtest::failureOf(f); }
 
 const char* const kMesh =
     "tiny mesh\n"

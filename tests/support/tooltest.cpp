@@ -6,6 +6,8 @@
 #include <cstdlib>
 #include <fstream>
 
+#include "core/error.hpp"
+
 namespace vmtest {
 
 std::string readFile(const std::filesystem::path& p) {
@@ -22,6 +24,15 @@ void writeFile(const std::filesystem::path& p, const std::string& content) {
 }
 
 std::string testData(const std::string& relative) { return std::string(VELMORANT_TEST_DATA) + "/" + relative; }
+
+std::string failureOf(const std::function<void()>& f) {
+  try {
+    f();
+  } catch (const vm::Failure& e) {
+    return e.what();
+  }
+  return "no error";
+}
 
 ProgramRun runCommand(const std::string& command, const std::string& input, int seconds) {
   writeFile("stdin.txt", input);

@@ -15,6 +15,8 @@ namespace vmtest {
 std::string readFile(const std::filesystem::path& p);
 void writeFile(const std::filesystem::path& p, const std::string& content);
 std::string testData(const std::string& relative);
+// The message of the vm::Failure that `f` stops with, or "no error".
+std::string failureOf(const std::function<void()>& f);
 
 // A run of the built program in the working directory, its standard input the answers
 // given, guarded against waiting for ever (status 124 when the guard ends it, -1 on a signal).
