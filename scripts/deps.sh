@@ -9,9 +9,12 @@ command -v g++ >/dev/null 2>&1 || need+=(g++)
 [ -f /usr/include/netcdf.h ] || need+=(libnetcdf-dev)
 # ncdump and ncgen, to look into and write NetCDF files by hand.
 command -v ncdump >/dev/null 2>&1 || need+=(netcdf-bin)
-# The tests read the comparison report with an XML parser and open it in a real browser.
+# The tests read the comparison report with an XML parser (configured with the build) ...
 [ -f /usr/include/libxml2/libxml/parser.h ] || need+=(libxml2-dev)
-command -v chromium >/dev/null 2>&1 || need+=(chromium)
+# ... and open it in a real browser: only the tests need that.
+if [ "${1:-}" = "--test" ]; then
+  command -v chromium >/dev/null 2>&1 || need+=(chromium)
+fi
 # Fuzzing needs clang and its libFuzzer runtime.
 if [ "${1:-}" = "--fuzz" ]; then
   command -v clang++ >/dev/null 2>&1 || need+=(clang)
