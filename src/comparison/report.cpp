@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "comparison/comparison.hpp"
+#include "comparison/compare_tables.hpp"
 #include "comparison/svgplot.hpp"
 #include "core/files.hpp"
 
@@ -36,15 +37,6 @@ const char* const kStyle =
     ".one{fill:none;stroke:#888;stroke-dasharray:5 4}.fit{fill:none;stroke:#d62728;stroke-width:1.5}"
     ".pko{fill:none;stroke:#d62728;stroke-width:2}.pkm{fill:none;stroke:#e08a00;stroke-width:2}"
     ".lgb{fill:#fff;fill-opacity:.85;stroke:#ccc}.ba{fill:#d6604d}.bb{fill:#4393c3}";
-
-// As in the CSV files: "%.6f", empty when undefined, never "-0.000000".
-std::string num6(const std::optional<double>& v) {
-  if (!v) return {};
-  char buf[400];  // the widest double in fixed form
-  std::snprintf(buf, sizeof buf, "%.6f", *v);
-  if (std::string_view(buf) == "-0.000000") return "0.000000";
-  return buf;
-}
 
 std::string timeText(const std::optional<Seconds>& t) { return t ? formatTime(*t) : std::string(); }
 
@@ -164,8 +156,8 @@ void head(std::string& out, const Comparison& c) {
   tableHead(out, {"component", "stations", "n", "bias", "rmse", "sde", "r", "willmott", "slope", "r2"});
   for (const Pooled& p : c.pooled)
     row(out, std::to_string(p.component), {},
-        {std::to_string(p.stations), std::to_string(p.stats.n), num6(p.stats.bias), num6(p.stats.rmse),
-         num6(p.stats.sde), num6(p.stats.r), num6(p.stats.willmott), num6(p.slope), num6(p.r2)});
+        {std::to_string(p.stations), std::to_string(p.stats.n), csvNumber(p.stats.bias), csvNumber(p.stats.rmse),
+         csvNumber(p.stats.sde), csvNumber(p.stats.r), csvNumber(p.stats.willmott), csvNumber(p.slope), csvNumber(p.r2)});
   tableEnd(out);
 }
 
@@ -212,9 +204,9 @@ void timeSeriesBody(std::string& out, const Comparison& c) {
   for (size_t k = 0; k < c.stations.size(); ++k) {
     const StationResult& s = c.stations[k];
     row(out, s.label, "ts" + std::to_string(k + 1),
-        {std::to_string(s.component), std::to_string(s.stats.n), num6(s.stats.bias), num6(s.stats.rmse),
-         num6(s.stats.sde), num6(s.stats.r), num6(s.stats.willmott), num6(s.obsPeak), timeText(s.obsPeakTime),
-         num6(s.modelPeak), timeText(s.modelPeakTime), num6(s.peakError), num6(s.peakLagHours)});
+        {std::to_string(s.component), std::to_string(s.stats.n), csvNumber(s.stats.bias), csvNumber(s.stats.rmse),
+         csvNumber(s.stats.sde), csvNumber(s.stats.r), csvNumber(s.stats.willmott), csvNumber(s.obsPeak), timeText(s.obsPeakTime),
+         csvNumber(s.modelPeak), timeText(s.modelPeakTime), csvNumber(s.peakError), csvNumber(s.peakLagHours)});
   }
   tableEnd(out);
 
@@ -267,10 +259,9 @@ void marksBody(std::string& out, const Comparison& c) {
   tableHead(out, {"station", "observed", "modelled", "difference"});
   svg::BarChart bars;
   for (const MarkResult& m : c.marks) {
-    std::optional<double> difference;
-    if (m.observed && m.modelled) difference = *m.modelled - *m.observed;
-    row(out, m.label, {}, {num6(m.observed), num6(m.modelled), num6(difference)});
-    bars.rows.push_back({m.label, difference,
+    const std::optional<double> diff = difference(m);
+    row(out, m.label, {}, {csvNumber(m.observed), csvNumber(m.modelled), csvNumber(diff)});
+    bars.rows.push_back({m.label, diff,
                          m.dryInModel || !m.modelled ? "dry in the model"
                          : !m.observed               ? "no observed value"
                                                      : ""});
