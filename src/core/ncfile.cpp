@@ -8,6 +8,7 @@
 
 #include "core/error.hpp"
 #include "core/nc3header.hpp"
+#include "core/ncguard.hpp"
 
 namespace vm {
 
@@ -18,8 +19,7 @@ bool isNetcdf(const std::string& path) {
   const size_t n = std::fread(b, 1, sizeof b, f);
   std::fclose(f);
   if (n >= 4 && b[0] == 'C' && b[1] == 'D' && b[2] == 'F' && (b[3] == 1 || b[3] == 2 || b[3] == 5)) return true;
-  static const unsigned char hdf5[8] = {0x89, 'H', 'D', 'F', '\r', '\n', 0x1a, '\n'};
-  return n == 8 && std::memcmp(b, hdf5, 8) == 0;
+  return isHdf5(path);
 }
 
 bool NcFile::Var::numeric() const {
@@ -39,6 +39,17 @@ NcFile::NcFile(const std::string& path) : path_(path) {
   // the missing part of a file cut short as zeros.
   if (const std::string fault = classicHeaderFault(path); !fault.empty())
     fail("cannot be opened as a NetCDF file (" + fault + ")");
+  // The HDF5 library beneath may crash on a damaged netCDF-4 file: a child process reads
+  // its structure first.
+  if (isHdf5(path)) switch (probeNetcdf(path)) {
+      case NcProbe::Stopped:
+        fail("damaged NetCDF file: the NetCDF library stopped while reading its structure");
+      case NcProbe::TimedOut:
+        fail("damaged NetCDF file: the NetCDF library had not read its structure after " +
+             std::to_string(kNcProbeSeconds) + " s");
+      default:  // sound, or an error the library reports again below
+        break;
+    }
   check(nc_open(path.c_str(), NC_NOWRITE, &ncid_), "cannot be opened as a NetCDF file");
   int nvars = 0;
   check(nc_inq_nvars(ncid_, &nvars), "cannot be read as a NetCDF file");
@@ -47,9 +58,12 @@ NcFile::NcFile(const std::string& path) : path_(path) {
     v.id = id;
     char name[NC_MAX_NAME + 1] = {};
     int ndims = 0;
+    check(nc_inq_varndims(ncid_, id, &ndims), "cannot be read as a NetCDF file");
+    if (ndims < 0 || ndims > NC_MAX_VAR_DIMS)
+      fail("variable " + std::to_string(id + 1) + " has " + std::to_string(ndims) + " dimensions");
     int dimids[NC_MAX_VAR_DIMS];
     nc_type type = NC_NAT;
-    check(nc_inq_var(ncid_, id, name, &type, &ndims, dimids, nullptr), "cannot be read as a NetCDF file");
+    check(nc_inq_var(ncid_, id, name, &type, nullptr, dimids, nullptr), "cannot be read as a NetCDF file");
     v.name = name;
     v.type = type;
     for (int k = 0; k < ndims; ++k) {

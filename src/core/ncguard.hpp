@@ -1,0 +1,34 @@
+// A guard for netCDF-4 files before the toolkit opens them in its own process.
+//
+// The HDF5 library beneath the NetCDF library trusts the structure of a file: a few damaged
+// bytes can make it read through a wild pointer or abort, where a damaged netCDF-3 header is
+// caught by classicHeaderFault instead. So a forked child process opens the file first and
+// reads everything the readers touch while opening it (every dimension, every variable's
+// description, chunking and type, every attribute of the file and of its variables, the
+// small variables whole and the first value of each large one), then ends. Only when the
+// child ended by itself does the toolkit open the file; a child that was stopped (a signal,
+// an abort, a sanitizer's report) means the library cannot survive the file.
+#pragma once
+#include <string>
+
+namespace vm {
+
+enum class NcProbe {
+  Sound,         // the library read the structure without a fault
+  LibraryError,  // the library reported an error: opening the file again reports it too
+  Stopped,       // the library did not survive the file (the child was stopped)
+  TimedOut,      // the library had not read the structure after kNcProbeSeconds
+  NotChecked,    // no child process could be started: the file is opened unchecked
+};
+
+inline constexpr unsigned kNcProbeSeconds = 60;
+
+// True when the file begins with the HDF5 signature (a netCDF-4 file).
+bool isHdf5(const std::string& path);
+
+// Reads the structure of `path` through the NetCDF library in a forked child. Buffered output
+// of the calling process is flushed first; the child writes nothing and never flushes the
+// buffers it inherits (it ends with _exit).
+NcProbe probeNetcdf(const std::string& path);
+
+}  // namespace vm
