@@ -72,6 +72,7 @@ class NcFile {
   [[noreturn]] void fail(const std::string& what) const;
 
  private:
+  void readVars();
   void check(int status, const std::string& what) const;
   std::string path_;
   int ncid_ = -1;

@@ -10,8 +10,12 @@
 #include <csignal>
 #include <cstdio>
 #include <cstring>
+#include <deque>
+#include <filesystem>
 #include <iostream>
 #include <vector>
+
+#include "core/files.hpp"
 
 // Set by the sanitizers' runtime (and the fuzzer's, which records the input as a finding
 // when a report ends the process); absent in a plain build.
@@ -171,19 +175,7 @@ int readNetcdfStructure(const std::string& path) {
   childEnd(status == NC_NOERR ? kChildSound : kChildLibraryError);
 }
 
-}  // namespace
-
-bool isHdf5(const std::string& path) {
-  std::FILE* f = std::fopen(path.c_str(), "rb");
-  if (!f) return false;
-  unsigned char b[8] = {};
-  const size_t n = std::fread(b, 1, sizeof b, f);
-  std::fclose(f);
-  static const unsigned char hdf5[8] = {0x89, 'H', 'D', 'F', '\r', '\n', 0x1a, '\n'};
-  return n == 8 && std::memcmp(b, hdf5, 8) == 0;
-}
-
-NcProbe probeNetcdf(const std::string& path) {
+NcProbe forkProbe(const std::string& path) {
   // Nothing buffered may reach the child: what it would write is the parent's to write.
   std::cout.flush();
   std::clog.flush();
@@ -202,5 +194,50 @@ NcProbe probeNetcdf(const std::string& path) {
   if (WIFSIGNALED(status) && WTERMSIG(status) == SIGALRM) return NcProbe::TimedOut;
   return NcProbe::Stopped;
 }
+
+// Small files read again and again in one run (by each reader of a tool that opens the same
+// file, by the tests) are probed once; a large file's reading dwarfs the probe.
+constexpr size_t kRememberedBytes = size_t{1} << 20;
+constexpr size_t kRemembered = 4;
+
+struct Remembered {
+  std::string content;
+  NcProbe probe;
+};
+
+std::deque<Remembered>& remembered() {
+  static std::deque<Remembered> r;
+  return r;
+}
+
+}  // namespace
+
+bool isHdf5(const std::string& path) {
+  std::FILE* f = std::fopen(path.c_str(), "rb");
+  if (!f) return false;
+  unsigned char b[8] = {};
+  const size_t n = std::fread(b, 1, sizeof b, f);
+  std::fclose(f);
+  static const unsigned char hdf5[8] = {0x89, 'H', 'D', 'F', '\r', '\n', 0x1a, '\n'};
+  return n == 8 && std::memcmp(b, hdf5, 8) == 0;
+}
+
+NcProbe probeNetcdf(const std::string& path) {
+  std::error_code ec;
+  const auto size = std::filesystem::file_size(path, ec);
+  std::string content;
+  if (ec || size > kRememberedBytes || !readWholeFile(path, content) || content.size() > kRememberedBytes)
+    return forkProbe(path);
+  for (const Remembered& r : remembered())
+    if (r.content == content) return r.probe;
+  const NcProbe probe = forkProbe(path);
+  if (probe == NcProbe::Sound || probe == NcProbe::LibraryError || probe == NcProbe::Stopped) {
+    if (remembered().size() == kRemembered) remembered().pop_front();
+    remembered().push_back({std::move(content), probe});
+  }
+  return probe;
+}
+
+void forgetNetcdfProbes() { remembered().clear(); }
 
 }  // namespace vm

@@ -29,6 +29,10 @@ bool isHdf5(const std::string& path);
 // Reads the structure of `path` through the NetCDF library in a forked child. Buffered output
 // of the calling process is flushed first; the child writes nothing and never flushes the
 // buffers it inherits (it ends with _exit).
+// Files of up to 1 MB are probed once for each content: the last few contents probed are
+// remembered with their outcome.
 NcProbe probeNetcdf(const std::string& path);
+// Forgets them (for the tests).
+void forgetNetcdfProbes();
 
 }  // namespace vm

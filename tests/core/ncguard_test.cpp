@@ -25,6 +25,7 @@ class NcGuardTest : public vmtest::ToolTest {
  protected:
   void SetUp() override {
     ToolTest::SetUp();
+    vm::forgetNetcdfProbes();
     // One byte of a variable's DIMENSION_LIST attribute damaged: opened unguarded, asking
     // for that variable's description ends the process with a segmentation fault.
     std::filesystem::copy_file(std::string(VELMORANT_TEST_DATA) + "/netcdf/mesh-nc4-damaged.nc", "bad.nc");
@@ -48,6 +49,11 @@ TEST_F(NcGuardTest, SoundFileAndFileTheLibraryRefusesOpenAsBefore) {
   int elements = 0;
   EXPECT_EQ(vm::readMeshNodes("grid.nc", &elements).x.size(), 12u);
   EXPECT_EQ(elements, 12);
+
+  // The same name with other bytes is probed again.
+  std::filesystem::copy_file("bad.nc", "grid.nc", std::filesystem::copy_options::overwrite_existing);
+  EXPECT_EQ(vmtest::failureOf([] { vm::readMeshNodes("grid.nc"); }),
+            "grid.nc: damaged NetCDF file: the NetCDF library stopped while reading its structure");
 
   // Cut inside its structure: the library says so itself, in the child and again here.
   writeFile("cut.nc", readFile("grid.nc").substr(0, 600));
