@@ -10,11 +10,6 @@
 #include "core/nc3header.hpp"
 #include "core/ncguard.hpp"
 
-// Read by LeakSanitizer (the sanitizer build and the fuzzers), absent otherwise: the HDF5
-// library loses a little memory when nc_open gives up on a damaged file, which no caller can
-// free.
-extern "C" const char* __lsan_default_suppressions() { return "leak:libhdf5\n"; }
-
 namespace vm {
 
 bool isNetcdf(const std::string& path) {
@@ -46,13 +41,15 @@ NcFile::NcFile(const std::string& path) : path_(path) {
     fail("cannot be opened as a NetCDF file (" + fault + ")");
   // The HDF5 library beneath may crash on a damaged netCDF-4 file: a child process reads
   // its structure first.
-  if (isHdf5(path)) switch (probeNetcdf(path)) {
+  int refused = NC_NOERR;
+  if (isHdf5(path)) switch (probeNetcdf(path, &refused)) {
       case NcProbe::Stopped:
         fail("damaged NetCDF file: the NetCDF library stopped while reading its structure");
       case NcProbe::TimedOut:
         fail("damaged NetCDF file: the NetCDF library had not read its structure after " +
              std::to_string(kNcProbeSeconds) + " s");
-      default:  // sound, or an error the library reports again below
+      default:  // sound, or an error of the library
+        check(refused, "cannot be opened as a NetCDF file");
         break;
     }
   check(nc_open(path.c_str(), NC_NOWRITE, &ncid_), "cannot be opened as a NetCDF file");

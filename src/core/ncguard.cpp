@@ -127,10 +127,11 @@ struct Walk {
 };
 
 // What the child does: opens the file and reads its structure. Returns the first library
-// error (NC_NOERR when there is none).
-int readNetcdfStructure(const std::string& path) {
+// error (NC_NOERR when there is none); `opened` is the status of nc_open.
+int readNetcdfStructure(const std::string& path, int& opened) {
   Walk w;
-  if (!w.ok(nc_open(path.c_str(), NC_NOWRITE, &w.ncid))) return w.first;
+  opened = nc_open(path.c_str(), NC_NOWRITE, &w.ncid);
+  if (!w.ok(opened)) return w.first;
   int ndims = 0, nvars = 0, ngatts = 0, unlimited = -1;
   if (w.ok(nc_inq(w.ncid, &ndims, &nvars, &ngatts, &unlimited))) {
     int count = 0;
@@ -153,7 +154,8 @@ int readNetcdfStructure(const std::string& path) {
 // The child's end: no destructor, no atexit handler, no flush of an inherited buffer.
 [[noreturn]] void childEnd(int code) { _exit(code); }
 
-[[noreturn]] void child(const std::string& path) {
+// `report` receives the status of nc_open.
+[[noreturn]] void child(const std::string& path, int report) {
   // A fault ends the child by its signal, not through a handler it inherited (a test
   // framework's, the fuzzer's, a sanitizer's, which would report it as the parent's).
   for (int sig : {SIGSEGV, SIGBUS, SIGILL, SIGFPE, SIGABRT, SIGTRAP, SIGSYS, SIGALRM, SIGXCPU})
@@ -166,31 +168,46 @@ int readNetcdfStructure(const std::string& path) {
     dup2(null, STDERR_FILENO);
   }
   alarm(kNcProbeSeconds);
-  int status = NC_NOERR;
+  int status = NC_NOERR, opened = NC_NOERR;
   try {
-    status = readNetcdfStructure(path);
+    status = readNetcdfStructure(path, opened);
   } catch (...) {  // memory for a value: the parent meets the same and reports it
     childEnd(kChildLibraryError);
   }
+  if (write(report, &opened, sizeof opened) != sizeof opened) childEnd(kChildLibraryError);
   childEnd(status == NC_NOERR ? kChildSound : kChildLibraryError);
 }
 
-NcProbe forkProbe(const std::string& path) {
+NcProbe forkProbe(const std::string& path, int& openError) {
+  openError = NC_NOERR;
+  int report[2];
+  if (pipe(report) != 0) return NcProbe::NotChecked;
   // Nothing buffered may reach the child: what it would write is the parent's to write.
   std::cout.flush();
   std::clog.flush();
   std::cerr.flush();
   std::fflush(nullptr);
   const pid_t pid = fork();
-  if (pid < 0) return NcProbe::NotChecked;
-  if (pid == 0) child(path);
+  if (pid == 0) {
+    close(report[0]);
+    child(path, report[1]);
+  }
+  close(report[1]);
   int status = 0;
-  pid_t got;
-  do got = waitpid(pid, &status, 0);
-  while (got < 0 && errno == EINTR);
+  pid_t got = -1;
+  if (pid > 0) {
+    do got = waitpid(pid, &status, 0);
+    while (got < 0 && errno == EINTR);
+  }
+  int opened = NC_NOERR;
+  const bool told = got == pid && read(report[0], &opened, sizeof opened) == sizeof opened;
+  close(report[0]);
   if (got != pid) return NcProbe::NotChecked;
   if (WIFEXITED(status) && WEXITSTATUS(status) == kChildSound) return NcProbe::Sound;
-  if (WIFEXITED(status) && WEXITSTATUS(status) == kChildLibraryError) return NcProbe::LibraryError;
+  if (WIFEXITED(status) && WEXITSTATUS(status) == kChildLibraryError) {
+    if (told) openError = opened;
+    return NcProbe::LibraryError;
+  }
   if (WIFSIGNALED(status) && WTERMSIG(status) == SIGALRM) return NcProbe::TimedOut;
   return NcProbe::Stopped;
 }
@@ -203,6 +220,7 @@ constexpr size_t kRemembered = 4;
 struct Remembered {
   std::string content;
   NcProbe probe;
+  int openError;
 };
 
 std::deque<Remembered>& remembered() {
@@ -222,18 +240,23 @@ bool isHdf5(const std::string& path) {
   return n == 8 && std::memcmp(b, hdf5, 8) == 0;
 }
 
-NcProbe probeNetcdf(const std::string& path) {
+NcProbe probeNetcdf(const std::string& path, int* openError) {
+  int opened = NC_NOERR;
+  if (!openError) openError = &opened;
   std::error_code ec;
   const auto size = std::filesystem::file_size(path, ec);
   std::string content;
   if (ec || size > kRememberedBytes || !readWholeFile(path, content) || content.size() > kRememberedBytes)
-    return forkProbe(path);
+    return forkProbe(path, *openError);
   for (const Remembered& r : remembered())
-    if (r.content == content) return r.probe;
-  const NcProbe probe = forkProbe(path);
+    if (r.content == content) {
+      *openError = r.openError;
+      return r.probe;
+    }
+  const NcProbe probe = forkProbe(path, *openError);
   if (probe == NcProbe::Sound || probe == NcProbe::LibraryError || probe == NcProbe::Stopped) {
     if (remembered().size() == kRemembered) remembered().pop_front();
-    remembered().push_back({std::move(content), probe});
+    remembered().push_back({std::move(content), probe, *openError});
   }
   return probe;
 }

@@ -29,9 +29,11 @@ bool isHdf5(const std::string& path);
 // Reads the structure of `path` through the NetCDF library in a forked child. Buffered output
 // of the calling process is flushed first; the child writes nothing and never flushes the
 // buffers it inherits (it ends with _exit).
-// Files of up to 1 MB are probed once for each content: the last few contents probed are
-// remembered with their outcome.
-NcProbe probeNetcdf(const std::string& path);
+// When the library refused to open the file at all, `openError` (if given) receives its
+// error code, so that the caller need not ask it again (the library loses memory on each
+// refusal); otherwise NC_NOERR. Files of up to 1 MB are probed once for each content: the
+// last few contents probed are remembered with their outcome.
+NcProbe probeNetcdf(const std::string& path, int* openError = nullptr);
 // Forgets them (for the tests).
 void forgetNetcdfProbes();
 
