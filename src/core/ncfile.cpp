@@ -22,7 +22,7 @@ bool isNetcdf(const std::string& path) {
   return isHdf5(path);
 }
 
-bool NcFile::Var::numeric() const {
+bool isNumericType(int type) {
   switch (type) {
     case NC_BYTE: case NC_SHORT: case NC_INT: case NC_FLOAT: case NC_DOUBLE:
     case NC_UBYTE: case NC_USHORT: case NC_UINT: case NC_INT64: case NC_UINT64:
@@ -31,6 +31,8 @@ bool NcFile::Var::numeric() const {
       return false;
   }
 }
+
+bool NcFile::Var::numeric() const { return isNumericType(type); }
 
 bool NcFile::Var::text() const { return type == NC_CHAR; }
 

@@ -16,6 +16,9 @@ namespace vm {
 // included.
 bool isNetcdf(const std::string& path);
 
+// True for the numeric types of NetCDF (nc_type), integers and reals of every width.
+bool isNumericType(int type);
+
 class NcFile {
  public:
   struct Var {

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "core/files.hpp"
+#include "core/ncfile.hpp"
 
 // Set by the sanitizers' runtime (and the fuzzer's, which records the input as a finding
 // when a report ends the process); absent in a plain build.
@@ -35,16 +36,6 @@ constexpr int kChildLibraryError = 10;
 constexpr size_t kWholeVariable = 1 << 16;
 // Attribute values of up to this many bytes are read, as the readers would read them.
 constexpr size_t kMostAttributeBytes = size_t{1} << 26;
-
-bool isNumeric(nc_type t) {
-  switch (t) {
-    case NC_BYTE: case NC_SHORT: case NC_INT: case NC_FLOAT: case NC_DOUBLE:
-    case NC_UBYTE: case NC_USHORT: case NC_UINT: case NC_INT64: case NC_UINT64:
-      return true;
-    default:
-      return false;
-  }
-}
 
 // Keeps the first error of a walk that goes on past errors: a reader may carry on where one
 // item could not be read (an attribute it looks for is unreadable), so every item is visited.
@@ -69,7 +60,7 @@ struct Walk {
       } else if (type == NC_STRING && len <= kMostAttributeBytes / sizeof(char*)) {
         std::vector<char*> strings(len, nullptr);
         if (ok(nc_get_att_string(ncid, varid, name, strings.data()))) nc_free_string(len, strings.data());
-      } else if (isNumeric(type) && len <= kMostAttributeBytes / sizeof(double)) {
+      } else if (isNumericType(type) && len <= kMostAttributeBytes / sizeof(double)) {
         std::vector<double> values(len);
         ok(nc_get_att_double(ncid, varid, name, values.data()));
       }
@@ -95,7 +86,7 @@ struct Walk {
     int storage = 0;
     std::vector<size_t> chunks(static_cast<size_t>(ndims) + 1);
     ok(nc_inq_var_chunking(ncid, varid, &storage, chunks.data()));
-    if (isNumeric(type) || type == NC_CHAR) {
+    if (isNumericType(type) || type == NC_CHAR) {
       unsigned char fill[16] = {};
       int noFill = 0;
       ok(nc_inq_var_fill(ncid, varid, &noFill, fill));
@@ -105,7 +96,7 @@ struct Walk {
   }
 
   void values(int varid, nc_type type, const std::vector<size_t>& shape) {
-    if (!isNumeric(type) && type != NC_CHAR) return;
+    if (!isNumericType(type) && type != NC_CHAR) return;
     size_t n = 1;  // up to kWholeVariable + 1, where that means "more"
     for (size_t len : shape) {
       if (len == 0) return;
