@@ -12,14 +12,30 @@
 
 namespace vm {
 
-bool isNetcdf(const std::string& path) {
+// The first 8 bytes of a file (fewer when it is shorter; none when it cannot be read).
+static size_t signature(const std::string& path, unsigned char (&b)[8]) {
   std::FILE* f = std::fopen(path.c_str(), "rb");
-  if (!f) return false;
-  unsigned char b[8] = {};
+  if (!f) return 0;
   const size_t n = std::fread(b, 1, sizeof b, f);
   std::fclose(f);
+  return n;
+}
+
+static bool hdf5Signature(const unsigned char (&b)[8], size_t n) {
+  static const unsigned char hdf5[8] = {0x89, 'H', 'D', 'F', '\r', '\n', 0x1a, '\n'};
+  return n == 8 && std::memcmp(b, hdf5, 8) == 0;
+}
+
+bool isNetcdf(const std::string& path) {
+  unsigned char b[8] = {};
+  const size_t n = signature(path, b);
   if (n >= 4 && b[0] == 'C' && b[1] == 'D' && b[2] == 'F' && (b[3] == 1 || b[3] == 2 || b[3] == 5)) return true;
-  return isHdf5(path);
+  return hdf5Signature(b, n);
+}
+
+bool isHdf5(const std::string& path) {
+  unsigned char b[8] = {};
+  return hdf5Signature(b, signature(path, b));
 }
 
 bool isNumericType(int type) {

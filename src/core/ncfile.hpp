@@ -15,6 +15,8 @@ namespace vm {
 // 64-bit data) or an HDF5 (netCDF-4) file. False for anything else, a missing file
 // included.
 bool isNetcdf(const std::string& path);
+// True when the file begins with the HDF5 signature (a netCDF-4 file).
+bool isHdf5(const std::string& path);
 
 // True for the numeric types of NetCDF (nc_type), integers and reals of every width.
 bool isNumericType(int type);

@@ -221,16 +221,6 @@ std::deque<Remembered>& remembered() {
 
 }  // namespace
 
-bool isHdf5(const std::string& path) {
-  std::FILE* f = std::fopen(path.c_str(), "rb");
-  if (!f) return false;
-  unsigned char b[8] = {};
-  const size_t n = std::fread(b, 1, sizeof b, f);
-  std::fclose(f);
-  static const unsigned char hdf5[8] = {0x89, 'H', 'D', 'F', '\r', '\n', 0x1a, '\n'};
-  return n == 8 && std::memcmp(b, hdf5, 8) == 0;
-}
-
 NcProbe probeNetcdf(const std::string& path, int* openError) {
   int opened = NC_NOERR;
   if (!openError) openError = &opened;

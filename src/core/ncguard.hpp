@@ -23,9 +23,6 @@ enum class NcProbe {
 
 inline constexpr unsigned kNcProbeSeconds = 60;
 
-// True when the file begins with the HDF5 signature (a netCDF-4 file).
-bool isHdf5(const std::string& path);
-
 // Reads the structure of `path` through the NetCDF library in a forked child. Buffered output
 // of the calling process is flushed first; the child writes nothing and never flushes the
 // buffers it inherits (it ends with _exit).
