@@ -65,7 +65,7 @@ NcFile::NcFile(const std::string& path) : path_(path) {
         fail("damaged NetCDF file: the NetCDF library stopped while reading its structure");
       case NcProbe::TimedOut:
         fail("damaged NetCDF file: the NetCDF library had not read its structure after " +
-             std::to_string(kNcProbeSeconds) + " s");
+             std::to_string(ncProbeSeconds()) + " s");
       default:  // sound, or an error of the library
         check(refused, "cannot be opened as a NetCDF file");
         break;

@@ -158,7 +158,7 @@ int readNetcdfStructure(const std::string& path, int& opened) {
     dup2(null, STDOUT_FILENO);
     dup2(null, STDERR_FILENO);
   }
-  alarm(kNcProbeSeconds);
+  alarm(ncProbeSeconds());
   int status = NC_NOERR, opened = NC_NOERR;
   try {
     status = readNetcdfStructure(path, opened);
@@ -203,6 +203,11 @@ NcProbe forkProbe(const std::string& path, int& openError) {
   return NcProbe::Stopped;
 }
 
+unsigned& probeSeconds() {
+  static unsigned seconds = 60;
+  return seconds;
+}
+
 // Small files read again and again in one run (by each reader of a tool that opens the same
 // file, by the tests) are probed once; a large file's reading dwarfs the probe.
 constexpr size_t kRememberedBytes = size_t{1} << 20;
@@ -235,7 +240,7 @@ NcProbe probeNetcdf(const std::string& path, int* openError) {
       return r.probe;
     }
   const NcProbe probe = forkProbe(path, *openError);
-  if (probe == NcProbe::Sound || probe == NcProbe::LibraryError || probe == NcProbe::Stopped) {
+  if (probe != NcProbe::NotChecked) {
     if (remembered().size() == kRemembered) remembered().pop_front();
     remembered().push_back({std::move(content), probe, *openError});
   }
@@ -243,5 +248,9 @@ NcProbe probeNetcdf(const std::string& path, int* openError) {
 }
 
 void forgetNetcdfProbes() { remembered().clear(); }
+
+unsigned ncProbeSeconds() { return probeSeconds(); }
+
+void setNcProbeSeconds(unsigned seconds) { probeSeconds() = seconds ? seconds : 1; }
 
 }  // namespace vm

@@ -62,6 +62,15 @@ TEST_F(NcGuardTest, SoundFileAndFileTheLibraryRefusesOpenAsBefore) {
             0u);
 }
 
+TEST_F(NcGuardTest, FileOnWhichTheLibraryLoopsIsCutOff) {
+  std::filesystem::copy_file(std::string(VELMORANT_TEST_DATA) + "/netcdf/global-nc4-loops.nc", "loops.nc");
+  const unsigned allowed = vm::ncProbeSeconds();
+  vm::setNcProbeSeconds(1);
+  EXPECT_EQ(vmtest::failureOf([] { vm::NcSeries("loops.nc", "node"); }),
+            "loops.nc: damaged NetCDF file: the NetCDF library had not read its structure after 1 s");
+  vm::setNcProbeSeconds(allowed);
+}
+
 TEST_F(NcGuardTest, ChildWritesNoneOfTheBufferedOutput) {
   vm::OutFile out("out.txt");
   out.line("written once");
