@@ -149,8 +149,13 @@ int readNetcdfStructure(const std::string& path, int& opened) {
 [[noreturn]] void child(const std::string& path, int report) {
   // A fault ends the child by its signal, not through a handler it inherited (a test
   // framework's, the fuzzer's, a sanitizer's, which would report it as the parent's).
-  for (int sig : {SIGSEGV, SIGBUS, SIGILL, SIGFPE, SIGABRT, SIGTRAP, SIGSYS, SIGALRM, SIGXCPU})
+  sigset_t faults;
+  sigemptyset(&faults);
+  for (int sig : {SIGSEGV, SIGBUS, SIGILL, SIGFPE, SIGABRT, SIGTRAP, SIGSYS, SIGALRM, SIGXCPU}) {
     std::signal(sig, SIG_DFL);
+    sigaddset(&faults, sig);
+  }
+  sigprocmask(SIG_UNBLOCK, &faults, nullptr);
   if (__sanitizer_set_death_callback) __sanitizer_set_death_callback(nullptr);
   // The child says nothing: the library's or a sanitizer's messages would be the parent's.
   const int null = open("/dev/null", O_RDWR);
