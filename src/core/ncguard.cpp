@@ -9,7 +9,6 @@
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
-#include <cstring>
 #include <deque>
 #include <filesystem>
 #include <iostream>
@@ -177,7 +176,7 @@ int readNetcdfStructure(const std::string& path, int& opened) {
 NcProbe forkProbe(const std::string& path, int& openError) {
   openError = NC_NOERR;
   int report[2];
-  if (pipe(report) != 0) return NcProbe::NotChecked;
+  if (pipe2(report, O_CLOEXEC) != 0) return NcProbe::NotChecked;
   // Nothing buffered may reach the child: what it would write is the parent's to write.
   std::cout.flush();
   std::clog.flush();
