@@ -5,6 +5,7 @@
 // byte). The mesh is a small square of four nodes, the station list two stations.
 #include <string>
 
+#include "core/ncguard.hpp"
 #include "fuzz.hpp"
 #include "tools.hpp"
 
@@ -12,11 +13,15 @@ namespace {
 
 const char* const kSquare = "square\n2 4\n1 0 0 1.0\n2 1 0 2.0\n3 0 1 3.0\n4 1 1 4.0\n1 3 1 2 3\n2 3 2 4 3\n";
 const char* const kStations = "2\nA 0.3 0.2\nB 0.9 0.9 4\n";
+// A file on which the NetCDF library loops is cut off by the guard of netCDF-4 files well
+// within the fuzzer's timeout.
+constexpr unsigned kProbeSeconds = 4;
 
 }  // namespace
 
 VM_FUZZ_TARGET(ncseries) {
   if (size < 1) return;
+  vm::setNcProbeSeconds(kProbeSeconds);
   const unsigned tool = data[0] % 7;
   fuzz::put("f.nc", std::string(reinterpret_cast<const char*>(data + 1), size - 1));
   fuzz::put("m.14", kSquare);

@@ -8,21 +8,37 @@
 
 #include "core/error.hpp"
 #include "core/nc3header.hpp"
+#include "core/ncguard.hpp"
 
 namespace vm {
 
-bool isNetcdf(const std::string& path) {
+// The first 8 bytes of a file (fewer when it is shorter; none when it cannot be read).
+static size_t signature(const std::string& path, unsigned char (&b)[8]) {
   std::FILE* f = std::fopen(path.c_str(), "rb");
-  if (!f) return false;
-  unsigned char b[8] = {};
+  if (!f) return 0;
   const size_t n = std::fread(b, 1, sizeof b, f);
   std::fclose(f);
-  if (n >= 4 && b[0] == 'C' && b[1] == 'D' && b[2] == 'F' && (b[3] == 1 || b[3] == 2 || b[3] == 5)) return true;
+  return n;
+}
+
+static bool hdf5Signature(const unsigned char (&b)[8], size_t n) {
   static const unsigned char hdf5[8] = {0x89, 'H', 'D', 'F', '\r', '\n', 0x1a, '\n'};
   return n == 8 && std::memcmp(b, hdf5, 8) == 0;
 }
 
-bool NcFile::Var::numeric() const {
+bool isNetcdf(const std::string& path) {
+  unsigned char b[8] = {};
+  const size_t n = signature(path, b);
+  if (n >= 4 && b[0] == 'C' && b[1] == 'D' && b[2] == 'F' && (b[3] == 1 || b[3] == 2 || b[3] == 5)) return true;
+  return hdf5Signature(b, n);
+}
+
+bool isHdf5(const std::string& path) {
+  unsigned char b[8] = {};
+  return hdf5Signature(b, signature(path, b));
+}
+
+bool isNumericType(int type) {
   switch (type) {
     case NC_BYTE: case NC_SHORT: case NC_INT: case NC_FLOAT: case NC_DOUBLE:
     case NC_UBYTE: case NC_USHORT: case NC_UINT: case NC_INT64: case NC_UINT64:
@@ -32,6 +48,8 @@ bool NcFile::Var::numeric() const {
   }
 }
 
+bool NcFile::Var::numeric() const { return isNumericType(type); }
+
 bool NcFile::Var::text() const { return type == NC_CHAR; }
 
 NcFile::NcFile(const std::string& path) : path_(path) {
@@ -39,7 +57,30 @@ NcFile::NcFile(const std::string& path) : path_(path) {
   // the missing part of a file cut short as zeros.
   if (const std::string fault = classicHeaderFault(path); !fault.empty())
     fail("cannot be opened as a NetCDF file (" + fault + ")");
+  // The HDF5 library beneath may crash on a damaged netCDF-4 file: a child process reads
+  // its structure first.
+  int refused = NC_NOERR;
+  if (isHdf5(path)) switch (probeNetcdf(path, &refused)) {
+      case NcProbe::Stopped:
+        fail("damaged NetCDF file: the NetCDF library stopped while reading its structure");
+      case NcProbe::TimedOut:
+        fail("damaged NetCDF file: the NetCDF library had not read its structure after " +
+             std::to_string(ncProbeSeconds()) + " s");
+      default:  // sound, or an error of the library
+        check(refused, "cannot be opened as a NetCDF file");
+        break;
+    }
   check(nc_open(path.c_str(), NC_NOWRITE, &ncid_), "cannot be opened as a NetCDF file");
+  try {
+    readVars();
+  } catch (...) {  // no destructor runs for a constructor that throws
+    nc_close(ncid_);
+    ncid_ = -1;
+    throw;
+  }
+}
+
+void NcFile::readVars() {
   int nvars = 0;
   check(nc_inq_nvars(ncid_, &nvars), "cannot be read as a NetCDF file");
   for (int id = 0; id < nvars; ++id) {
@@ -47,9 +88,12 @@ NcFile::NcFile(const std::string& path) : path_(path) {
     v.id = id;
     char name[NC_MAX_NAME + 1] = {};
     int ndims = 0;
+    check(nc_inq_varndims(ncid_, id, &ndims), "cannot be read as a NetCDF file");
+    if (ndims < 0 || ndims > NC_MAX_VAR_DIMS)
+      fail("variable " + std::to_string(id + 1) + " has " + std::to_string(ndims) + " dimensions");
     int dimids[NC_MAX_VAR_DIMS];
     nc_type type = NC_NAT;
-    check(nc_inq_var(ncid_, id, name, &type, &ndims, dimids, nullptr), "cannot be read as a NetCDF file");
+    check(nc_inq_var(ncid_, id, name, &type, nullptr, dimids, nullptr), "cannot be read as a NetCDF file");
     v.name = name;
     v.type = type;
     for (int k = 0; k < ndims; ++k) {

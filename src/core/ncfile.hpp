@@ -15,6 +15,11 @@ namespace vm {
 // 64-bit data) or an HDF5 (netCDF-4) file. False for anything else, a missing file
 // included.
 bool isNetcdf(const std::string& path);
+// True when the file begins with the HDF5 signature (a netCDF-4 file).
+bool isHdf5(const std::string& path);
+
+// True for the numeric types of NetCDF (nc_type), integers and reals of every width.
+bool isNumericType(int type);
 
 class NcFile {
  public:
@@ -72,6 +77,7 @@ class NcFile {
   [[noreturn]] void fail(const std::string& what) const;
 
  private:
+  void readVars();
   void check(int status, const std::string& what) const;
   std::string path_;
   int ncid_ = -1;
