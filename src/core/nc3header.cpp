@@ -83,9 +83,12 @@ class Header {
     for (const Extent& e : vars)
       if (e.record) recsize += records == 1 ? e.bytes : (e.bytes + 3) / 4 * 4;
     for (const Extent& e : vars) {
+      // Without records a record variable holds nothing; its offset, within a first record
+      // that was never written, may lie past the end of the file.
+      if (e.record && numrecs == 0) continue;
       Wide end = e.begin;
       if (!e.record) end += e.bytes;
-      else if (numrecs > 0) end += (numrecs - 1) * recsize + e.bytes;
+      else end += (numrecs - 1) * recsize + e.bytes;
       if (end > size_)
         throw Fault{"the data of variable '" + e.name + "' run past the end of the file, which is cut short", false};
     }

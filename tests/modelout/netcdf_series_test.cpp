@@ -330,9 +330,13 @@ TEST_F(NcSameBytesTest, ZeroSnapsNoDtAndOnlyFillValues) {
     const std::string text = globalTools(1);
     writeTextGlobal("g", scalar, true, snaps);
     const std::string wet = wetdry();
-    writeNcGlobal("g", NcForm::Nc4Deflate, {"zeta"}, scalar, {NC_FLOAT, true, true, snaps});
-    EXPECT_EQ(globalTools(1), text);
-    EXPECT_EQ(wetdry(), wet);
+    // Without records, the record variables of a netCDF-3 file begin at or past its end.
+    for (NcForm form : vmtest::allNcForms()) {
+      SCOPED_TRACE(vmtest::ncFormName(form));
+      writeNcGlobal("g", form, {"zeta"}, scalar, {NC_FLOAT, true, true, snaps});
+      EXPECT_EQ(globalTools(1), text);
+      EXPECT_EQ(wetdry(), wet);
+    }
   }
   // Without dt the output step and every iteration are 0.
   writeTextGlobal("g", scalar, false, 3, false);
