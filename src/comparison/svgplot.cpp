@@ -808,7 +808,8 @@ void scatterSvg(std::string& out, const ScatterPlot& p) {
 void barChartSvg(std::string& out, const BarChart& p) {
   size_t longest = 4;
   for (const BarRow& r : p.rows) longest = std::max(longest, r.label.size());
-  const double L = 12 + std::min(textWidth(std::string(std::min<size_t>(longest, 40), 'x')), 250.0);
+  // Labels are mostly capitals and digits, wider than the average letter textWidth assumes.
+  const double L = 16 + std::min(7.5 * static_cast<double>(std::min<size_t>(longest, 40)), 300.0);
   const double plotW = 440, R = 90, rowH = 16, T = 52, B = 44;
   const double x0 = L, x1 = L + plotW, y0 = T, y1 = T + rowH * static_cast<double>(std::max<size_t>(p.rows.size(), 1));
   const int W = static_cast<int>(x1 + R), H = static_cast<int>(y1 + B);
