@@ -13,7 +13,7 @@ namespace {
 
 vm::cmp::Series tide(int hours, double scale, double phase) {
   vm::cmp::Series s;
-  const vm::cmp::Seconds start = vm::cmp::toSeconds({2024, 1, 1, 0, 0, 0});
+  const vm::Seconds start = vm::toSeconds({2024, 1, 1, 0, 0, 0});
   for (int i = 0; i < hours; ++i) {
     s.t.push_back(start + 3600LL * i);
     if (i % 500 == 7)

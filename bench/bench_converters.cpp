@@ -167,12 +167,12 @@ int main(int argc, char** argv) {
     // most the converter holds: all five series of the file).
     {
       const long rows = static_cast<long>(megabytes * 1e6 / 96.0);
-      vm::cmp::Seconds at = vm::cmp::toSeconds({2008, 1, 1, 0, 0, 0}) + rows * 600;
+      vm::Seconds at = vm::toSeconds({2008, 1, 1, 0, 0, 0}) + rows * 600;
       generate("stdmet.txt",
                "#YY  MM DD hh mm WDIR WSPD GST  WVHT   DPD   APD MWD   PRES  ATMP  WTMP  DEWP  VIS PTDY  TIDE\n"
                "#yr  mo dy hr mn degT m/s  m/s     m   sec   sec degT   hPa  degC  degC  degC  nmi  hPa    ft\n",
                megabytes, [&](long k) {
-                 const vm::cmp::DateTime d = vm::cmp::fromSeconds(at -= 600);
+                 const vm::CalendarTime d = vm::fromSeconds(at -= 600);
                  char b[160];
                  std::snprintf(b, sizeof b,
                                "%04d %02d %02d %02d %02d 120  2.0   MM %5.2f %5.2f %5.2f %3ld 1007.8  10.7  11.1    MM   "

@@ -1,5 +1,7 @@
 #include "comparison/compare_files.hpp"
 
+#include "core/text.hpp"
+
 #include "comparison/compare_input.hpp"
 #include "comparison/compare_pairs.hpp"
 #include "core/error.hpp"
@@ -13,7 +15,7 @@ std::string quoted(const std::string& word) { return word.empty() ? "(none)" : "
 // The time zones must agree; the units too where both files name one. Nothing has been
 // written yet when either check stops the run.
 void checkAgreement(const InputFile& obs, const InputFile& mod) {
-  if (folded(obs.zone) != folded(mod.zone))
+  if (upper(obs.zone) != upper(mod.zone))
     fail(mod.name + ", line 3: the time zone " + quoted(mod.zone) + " differs from the time zone " + quoted(obs.zone) +
          " of the observed file " + obs.name +
          "; expected the same time zone in both files (option 7 shifts the times of a file to another time zone)");
@@ -28,14 +30,14 @@ void checkAgreement(const InputFile& obs, const InputFile& mod) {
 
 std::vector<std::string> warningsOf(const InputFile& obs, const InputFile& mod, bool hwm) {
   std::vector<std::string> w;
-  if (folded(obs.datum) != folded(mod.datum))
+  if (upper(obs.datum) != upper(mod.datum))
     w.push_back("Warning: the datums differ: " + quoted(obs.datum) + " in the observed file, " + quoted(mod.datum) +
                 " in the model file");
   if (obs.unit.empty() != mod.unit.empty())
     w.push_back("Warning: the " + std::string(obs.unit.empty() ? "observed" : "model") +
                 " file names no unit; the unit " + quoted(obs.unit.empty() ? mod.unit : obs.unit) + " of the " +
                 (obs.unit.empty() ? "model" : "observed") + " file is taken for both");
-  if (!hwm && !obs.quantity.empty() && !mod.quantity.empty() && folded(obs.quantity) != folded(mod.quantity))
+  if (!hwm && !obs.quantity.empty() && !mod.quantity.empty() && upper(obs.quantity) != upper(mod.quantity))
     w.push_back("Warning: the quantities differ: " + quoted(obs.quantity) + " in the observed file, " +
                 quoted(mod.quantity) + " in the model file");
   return w;
@@ -54,7 +56,7 @@ Comparison compareFiles(const std::string& observed, const std::string& modelled
   FileReader modIn(modelled);
   InputFile mod = readInputHeader(modIn);
   checkAgreement(obs, mod);
-  c.hwm = folded(obs.quantity) == "HWM";
+  c.hwm = upper(obs.quantity) == "HWM";
 
   const std::string hwmWhy = "in a high-water-mark comparison";
   readInputData(obsIn, obs, c.hwm ? ValueRule{1, hwmWhy} : ValueRule{});

@@ -38,11 +38,11 @@ class DateClock {
   bool seconds(const long long* d, Seconds& s) {
     for (int k = 0; k < 6; ++k)
       if (d[k] < INT_MIN || d[k] > INT_MAX) return false;
-    DateTime dt{static_cast<int>(d[0]), static_cast<int>(d[1]), static_cast<int>(d[2]),
+    CalendarTime dt{static_cast<int>(d[0]), static_cast<int>(d[1]), static_cast<int>(d[2]),
                 static_cast<int>(d[3]), static_cast<int>(d[4]), static_cast<int>(d[5])};
     if (!validDateTime(dt)) return false;
     if (!known_ || dt.year != day_.year || dt.month != day_.month || dt.day != day_.day) {
-      day_ = DateTime{dt.year, dt.month, dt.day, 0, 0, 0};
+      day_ = CalendarTime{dt.year, dt.month, dt.day, 0, 0, 0};
       dayStart_ = toSeconds(day_);
       known_ = true;
     }
@@ -52,7 +52,7 @@ class DateClock {
 
  private:
   bool known_ = false;
-  DateTime day_;
+  CalendarTime day_;
   Seconds dayStart_ = 0;
 };
 
@@ -79,19 +79,12 @@ std::string captionQuantity(std::string_view caption) {
 }
 
 std::string unitKey(std::string_view unit) {
-  const std::string u = folded(trim(unit));
+  const std::string u = upper(trim(unit));
   if (u == "DEG" || u == "DEGREE" || u == "DEGREES") return "DEG";
   if (u == "M" || u == "METER" || u == "METERS" || u == "METRE" || u == "METRES") return "M";
   if (u == "FT" || u == "FEET" || u == "FOOT") return "FT";
   if (u == "S" || u == "SEC" || u == "SECOND" || u == "SECONDS") return "S";
   return u;
-}
-
-std::string folded(std::string_view word) {
-  std::string r(word);
-  for (char& c : r)
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  return r;
 }
 
 InputFile readInputHeader(LineSource& in) {

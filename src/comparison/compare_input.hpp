@@ -17,8 +17,6 @@ namespace vm::cmp {
 std::string captionUnit(std::string_view caption);
 // The word just before the last "(" of a caption line; empty when there is no "(".
 std::string captionQuantity(std::string_view caption);
-// Upper-case copy, for comparing words without regard to case.
-std::string folded(std::string_view word);
 // One upper-case spelling per unit ("metres" and "m" both give "M"), so that two unit
 // texts can be compared.
 std::string unitKey(std::string_view unit);

@@ -1,28 +1,15 @@
 // The model-versus-observation comparison: what the pairing and the statistics hand to the
 // tables and the report.
 //
-// Times are whole seconds since 1970-01-01 00:00:00 of the files' own time zone, on the
-// proleptic Gregorian calendar (negative before 1970).
+// Times are `Seconds` (shell/calendar.hpp) of the files' own time zone.
 #pragma once
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "shell/calendar.hpp"
+
 namespace vm::cmp {
-
-using Seconds = long long;
-
-// A calendar date and time (Gregorian leap years).
-struct DateTime {
-  int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0;
-};
-
-// False unless month 1-12, day within the month, hour 0-23, minute and second 0-59.
-bool validDateTime(const DateTime& d);
-Seconds toSeconds(const DateTime& d);
-DateTime fromSeconds(Seconds s);
-// "YYYY-MM-DD hh:mm:ss"
-std::string formatTime(Seconds s);
 
 // One component of one station's records, in time order, one record per time. A missing
 // value (-999 or less in the file) is kept as std::nullopt so that a plot can break its

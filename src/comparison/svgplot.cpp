@@ -435,7 +435,7 @@ std::string two(int v) {
 
 }  // namespace
 
-TimeAxis timeAxis(cmp::Seconds lo, cmp::Seconds hi, int maxTicks) {
+TimeAxis timeAxis(Seconds lo, Seconds hi, int maxTicks) {
   TimeAxis a;
   if (lo > hi) std::swap(lo, hi);
   if (lo == hi) lo -= 1800, hi += 1800;
@@ -472,10 +472,10 @@ TimeAxis timeAxis(cmp::Seconds lo, cmp::Seconds hi, int maxTicks) {
   }
 
   const size_t cap = static_cast<size_t>(maxTicks) + 4;
-  const auto add = [&](cmp::Seconds t) {
+  const auto add = [&](Seconds t) {
     if (t >= lo && t <= hi && a.ticks.size() < cap) a.ticks.push_back(t);
   };
-  const cmp::DateTime first = cmp::fromSeconds(lo);
+  const CalendarTime first = fromSeconds(lo);
   switch (step.unit) {
     case Unit::Fixed:
       for (long long t = floorDiv(lo, step.n) * step.n; t <= hi && a.ticks.size() < cap; t += step.n) add(t);
@@ -486,18 +486,18 @@ TimeAxis timeAxis(cmp::Seconds lo, cmp::Seconds hi, int maxTicks) {
       long long m = static_cast<long long>(first.year) * 12 + (first.month - 1);
       if (step.unit == Unit::Month) m = floorDiv(m, step.n) * step.n;
       for (int guard = 0; guard < 200 && a.ticks.size() < cap; ++guard) {
-        cmp::DateTime d;
+        CalendarTime d;
         d.year = static_cast<int>(floorDiv(m, 12));
         d.month = static_cast<int>(m - floorDiv(m, 12) * 12) + 1;
         d.day = 1;
-        if (cmp::toSeconds(d) > hi) break;
+        if (toSeconds(d) > hi) break;
         if (step.unit == Unit::Month) {
-          add(cmp::toSeconds(d));
+          add(toSeconds(d));
           m += step.n;
         } else {
           for (int day = 1; day + step.n <= 31 || day == 1; day += static_cast<int>(step.n)) {
             d.day = day;
-            add(cmp::toSeconds(d));
+            add(toSeconds(d));
           }
           ++m;
         }
@@ -505,22 +505,22 @@ TimeAxis timeAxis(cmp::Seconds lo, cmp::Seconds hi, int maxTicks) {
       break;
     }
     case Unit::Year: {
-      cmp::DateTime d;
+      CalendarTime d;
       d.month = d.day = 1;
       long long y = floorDiv(first.year, step.n) * step.n;
       for (int guard = 0; guard < 200 && a.ticks.size() < cap; ++guard, y += step.n) {
         if (y < std::numeric_limits<int>::min() || y > std::numeric_limits<int>::max()) continue;
         d.year = static_cast<int>(y);
-        if (cmp::toSeconds(d) > hi) break;
-        add(cmp::toSeconds(d));
+        if (toSeconds(d) > hi) break;
+        add(toSeconds(d));
       }
       break;
     }
   }
 
   std::string lastContext;
-  for (cmp::Seconds t : a.ticks) {
-    const cmp::DateTime d = cmp::fromSeconds(t);
+  for (Seconds t : a.ticks) {
+    const CalendarTime d = fromSeconds(t);
     const std::string date = std::to_string(d.year) + "-" + two(d.month) + "-" + two(d.day);
     std::string label, context;
     if (step.unit == Unit::Fixed && step.n < 60) {
@@ -671,7 +671,7 @@ void timeSeriesSvg(std::string& out, const TimeSeriesPlot& p) {
   any = extend(lo, hi, mod.v.size(), [&](size_t i) { return mod.v[i]; }) || any;
   if (p.obsPeak) extend(lo, hi, 1, [&](size_t) { return p.obsPeak; });
   if (p.modelPeak) extend(lo, hi, 1, [&](size_t) { return p.modelPeak; });
-  cmp::Seconds t0 = 0, t1 = 0;
+  Seconds t0 = 0, t1 = 0;
   bool anyTime = false;
   for (const cmp::Series* s : {&obs, &mod})
     if (!s->t.empty()) {
@@ -688,7 +688,7 @@ void timeSeriesSvg(std::string& out, const TimeSeriesPlot& p) {
 
   valueGrid(out, ya, ys, true, x0, x1, p.yTitle, 16);
   std::string d;
-  for (cmp::Seconds t : ta.ticks) {
+  for (Seconds t : ta.ticks) {
     point(d, 'M', xs(static_cast<double>(t)), y0);
     d += 'V';
     appendCoord(d, y1);

@@ -40,11 +40,11 @@ std::string tickLabel(const ValueAxis& a, double v);
 // and a context line (the date under times of day, the year under days), given at the first
 // tick and where it changes, empty elsewhere.
 struct TimeAxis {
-  cmp::Seconds lo = 0, hi = 1;
-  std::vector<cmp::Seconds> ticks;
+  Seconds lo = 0, hi = 1;
+  std::vector<Seconds> ticks;
   std::vector<std::string> labels, context;
 };
-TimeAxis timeAxis(cmp::Seconds lo, cmp::Seconds hi, int maxTicks);
+TimeAxis timeAxis(Seconds lo, Seconds hi, int maxTicks);
 
 // A point of a plot; `move` starts a new piece of a broken line.
 struct Pt {
@@ -90,7 +90,7 @@ struct TimeSeriesPlot {
   const cmp::Series* observed = nullptr;
   const cmp::Series* model = nullptr;
   std::optional<double> obsPeak, modelPeak;
-  std::optional<cmp::Seconds> obsPeakTime, modelPeakTime;
+  std::optional<Seconds> obsPeakTime, modelPeakTime;
 };
 void timeSeriesSvg(std::string& out, const TimeSeriesPlot& p);
 

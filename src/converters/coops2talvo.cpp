@@ -25,7 +25,7 @@ constexpr size_t kShownWidth = 120;
 std::string askZone(Console& con) {
   for (;;) {
     const std::string word =
-        capitals(askWord(con, "Enter the time zone of the downloads (GMT or LST): ", "the time zone"));
+        upper(askWord(con, "Enter the time zone of the downloads (GMT or LST): ", "the time zone"));
     if (word == "GMT") return "UTC";
     if (word == "LST") return "LST";
     if (word == "LST_LDT")
@@ -41,7 +41,7 @@ std::string askZone(Console& con) {
 bool askMetric(Console& con) {
   for (;;) {
     const std::string word =
-        capitals(askWord(con, "Enter the units of the downloads (metric or english): ", "the units"));
+        upper(askWord(con, "Enter the units of the downloads (metric or english): ", "the units"));
     if (word == "METRIC") return true;
     if (word == "ENGLISH") return false;
     con.say("Answer metric or english");
@@ -67,7 +67,7 @@ void coops2talvo(Console& con) {
   const std::string zone = askZone(con);
   const bool metric = askMetric(con);
   const std::string datum =
-      capitals(askWord(con, "Enter the datum of the downloads (for example MLLW, MSL, NAVD): ", "the datum"));
+      upper(askWord(con, "Enter the datum of the downloads (for example MLLW, MSL, NAVD): ", "the datum"));
 
   const std::vector<Station> stations = readStations(listName, true, [](LineSource& in, Station& s) {
     readList(in, "a station record (id, file, latitude, longitude)", s.stnid, s.filename, s.lat, s.lon);

@@ -85,7 +85,7 @@ std::string_view field(const std::vector<std::string_view>& f, long k) {
 void nwis2talvo(Console& con) {
   const std::string listName = askName(con, "Enter the name of the station list");
   const std::string datum =
-      capitals(askWord(con, "Enter the vertical datum of the converted values (for example NAVD88): ", "the datum"));
+      upper(askWord(con, "Enter the vertical datum of the converted values (for example NAVD88): ", "the datum"));
 
   const std::vector<Station> stations = readStations(listName, true, [](LineSource& in, Station& s) {
     readList(in, "a station record (site number, file, latitude, longitude, parameter code, offset)", s.stnid,

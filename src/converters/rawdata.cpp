@@ -4,7 +4,6 @@
 #include <climits>
 #include <cmath>
 
-#include "comparison/comparison.hpp"
 #include "core/error.hpp"
 #include "core/fmt.hpp"
 #include "core/listin.hpp"
@@ -31,12 +30,6 @@ std::string askWord(Console& con, std::string_view prompt, std::string_view what
   con.read(what, word);
   cutTo(word, kNameWidth);
   return word;
-}
-
-std::string capitals(std::string_view s) {
-  std::string r(s);
-  for (char& c : r) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  return r;
 }
 
 void refuseOutputsOverInputs(std::initializer_list<const char*> outputs, const std::vector<std::string>& inputs,
@@ -212,7 +205,7 @@ size_t splitSmall(std::string_view text, char sep, std::string_view* parts, size
   }
 }
 
-cmp::DateTime dateTimeOf(const ObsRecord& r) { return {r.year, r.month, r.day, r.hour, r.minute, r.second}; }
+CalendarTime dateTimeOf(const ObsRecord& r) { return {r.year, r.month, r.day, r.hour, r.minute, r.second}; }
 
 }  // namespace
 
@@ -234,12 +227,12 @@ bool readIsoStamp(std::string_view text, ObsRecord& r) {
   return true;
 }
 
-bool validTime(const ObsRecord& r) { return cmp::validDateTime(dateTimeOf(r)); }
+bool validTime(const ObsRecord& r) { return validDateTime(dateTimeOf(r)); }
 
-long long timeKey(const ObsRecord& r) { return cmp::toSeconds(dateTimeOf(r)); }
+long long timeKey(const ObsRecord& r) { return toSeconds(dateTimeOf(r)); }
 
 void setTime(ObsRecord& r, long long key) {
-  const cmp::DateTime d = cmp::fromSeconds(key);
+  const CalendarTime d = fromSeconds(key);
   r.year = d.year;
   r.month = d.month;
   r.day = d.day;

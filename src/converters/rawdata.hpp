@@ -30,9 +30,6 @@ std::string askName(Console& con, std::string_view prompt, size_t width = kNameW
 // Writes the prompt, leaving the cursor on the line, and reads one free-form word.
 std::string askWord(Console& con, std::string_view prompt, std::string_view what);
 
-// The text in capitals.
-std::string capitals(std::string_view s);
-
 // One station of a converter's list; each converter fills the columns its list has.
 struct Station {
   std::string stnid, filename, filename2, site, code;

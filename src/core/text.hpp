@@ -33,6 +33,14 @@ inline std::string pad(std::string_view s, size_t n) {
 }
 
 // First character that is neither blank nor tab, or '\0' for a blank line.
+// The text with its letters a-z in capitals.
+inline std::string upper(std::string_view s) {
+  std::string r(s);
+  for (char& c : r)
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  return r;
+}
+
 inline char firstNonBlank(std::string_view s) {
   for (char c : s)
     if (c != ' ' && c != '\t') return c;

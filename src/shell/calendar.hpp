@@ -4,6 +4,7 @@
 // (1900 and 2100 count as leap years).
 #pragma once
 #include <array>
+#include <string>
 
 namespace vm {
 
@@ -23,5 +24,21 @@ void getmonthday(int dayofyear, int year, int& month, int& day);
 // Minutes and seconds are not touched. A month outside 1 to 12 is a fatal error when a
 // day has to be carried.
 void tzconvert(int& year, int& month, int& day, int& hour, int shift);
+
+// The Gregorian calendar of the comparison and of today's downloads (years divisible by 100
+// are leap years only when divisible by 400), counted in whole seconds since 1970-01-01
+// 00:00:00 (negative before).
+using Seconds = long long;
+
+struct CalendarTime {
+  int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0;
+};
+
+// False unless month 1-12, day within the month, hour 0-23, minute and second 0-59.
+bool validDateTime(const CalendarTime& d);
+Seconds toSeconds(const CalendarTime& d);
+CalendarTime fromSeconds(Seconds s);
+// "YYYY-MM-DD hh:mm:ss"
+std::string formatTime(Seconds s);
 
 }  // namespace vm

@@ -11,6 +11,7 @@
 
 namespace {
 
+using namespace vm;
 using namespace vm::cmp;
 
 size_t count(const std::string& s, const std::string& what) {

@@ -9,6 +9,7 @@
 
 namespace vmtest {
 
+using namespace vm;
 using namespace vm::cmp;
 
 namespace {

@@ -12,6 +12,7 @@
 
 namespace {
 
+using namespace vm;
 using namespace vm::cmp;
 using vmtest::parseReport;
 using vmtest::ParsedReport;

@@ -11,7 +11,7 @@
 namespace {
 
 using namespace vm;
-using cmp::Seconds;
+using vm::Seconds;
 
 // Mantissa of a positive step: 1, 2 or 5 when the step is round.
 double mantissa(double step) { return step / std::pow(10.0, std::floor(std::log10(step) + 1e-9)); }
@@ -51,7 +51,7 @@ TEST(SvgPlotTest, ValueTicksAreRoundAndCoverTheRange) {
 }
 
 TEST(SvgPlotTest, TimeTicksFallOnRoundCalendarTimes) {
-  const Seconds jan1 = cmp::toSeconds({2024, 1, 1, 0, 0, 0});
+  const Seconds jan1 = vm::toSeconds({2024, 1, 1, 0, 0, 0});
   // A year of hourly records: months, labelled by year and month.
   svg::TimeAxis a = svg::timeAxis(jan1, jan1 + 8759 * 3600LL, 8);
   EXPECT_EQ(a.labels, (std::vector<std::string>{"2024-01", "2024-03", "2024-05", "2024-07", "2024-09", "2024-11"}));
@@ -60,17 +60,17 @@ TEST(SvgPlotTest, TimeTicksFallOnRoundCalendarTimes) {
   EXPECT_EQ(a.labels, (std::vector<std::string>{"12:00", "00:00", "12:00", "00:00", "12:00", "00:00"}));
   EXPECT_EQ(a.context, (std::vector<std::string>{"2024-01-01", "2024-01-02", "", "2024-01-03", "", "2024-01-04"}));
   // Three weeks across a month's end: days 1, 6, 11, ... of the month, the year once.
-  a = svg::timeAxis(cmp::toSeconds({2023, 12, 20, 0, 0, 0}), cmp::toSeconds({2024, 1, 10, 0, 0, 0}), 8);
+  a = svg::timeAxis(vm::toSeconds({2023, 12, 20, 0, 0, 0}), vm::toSeconds({2024, 1, 10, 0, 0, 0}), 8);
   EXPECT_EQ(a.labels, (std::vector<std::string>{"12-21", "12-26", "01-01", "01-06"}));
   EXPECT_EQ(a.context, (std::vector<std::string>{"2023", "", "2024", ""}));
   // Minutes and centuries.
   a = svg::timeAxis(jan1 + 7, jan1 + 1800, 8);
   EXPECT_EQ(a.labels.front(), "00:05");
-  a = svg::timeAxis(cmp::toSeconds({1900, 6, 1, 0, 0, 0}), cmp::toSeconds({2090, 1, 1, 0, 0, 0}), 8);
+  a = svg::timeAxis(vm::toSeconds({1900, 6, 1, 0, 0, 0}), vm::toSeconds({2090, 1, 1, 0, 0, 0}), 8);
   EXPECT_EQ(a.labels.front(), "1950");
   EXPECT_EQ(a.labels.back(), "2050");
-  for (Seconds t : a.ticks) EXPECT_EQ(cmp::formatTime(t).substr(4), "-01-01 00:00:00");
-  a = svg::timeAxis(cmp::toSeconds({-2000000000, 1, 1, 0, 0, 0}), cmp::toSeconds({2000000000, 1, 1, 0, 0, 0}), 8);
+  for (Seconds t : a.ticks) EXPECT_EQ(vm::formatTime(t).substr(4), "-01-01 00:00:00");
+  a = svg::timeAxis(vm::toSeconds({-2000000000, 1, 1, 0, 0, 0}), vm::toSeconds({2000000000, 1, 1, 0, 0, 0}), 8);
   EXPECT_EQ(a.labels, (std::vector<std::string>{"-2000000000", "-1000000000", "0", "1000000000", "2000000000"}));
   // One instant only still gets an axis.
   a = svg::timeAxis(jan1, jan1, 8);

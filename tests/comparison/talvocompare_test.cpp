@@ -167,7 +167,7 @@ TEST_F(CompareTest, DialogueAndWhatTheReportIsGiven) {
   const vm::cmp::StationResult& a = c.stations[0];
   // Records in time order, missing values kept as gaps.
   ASSERT_EQ(a.observed.t.size(), 2u);
-  EXPECT_EQ(vm::cmp::formatTime(a.observed.t[0]), "2005-08-29 00:00:00");
+  EXPECT_EQ(vm::formatTime(a.observed.t[0]), "2005-08-29 00:00:00");
   EXPECT_FALSE(a.observed.v[0]);
   EXPECT_EQ(*a.observed.v[1], 1.0);
   EXPECT_EQ(a.model.t.size(), 2u);

@@ -1,9 +1,9 @@
-// Calendar times of the comparison: Gregorian dates to and from seconds since 1970.
+// Gregorian dates to and from seconds since 1970.
 #include <cstdio>
 
-#include "comparison/comparison.hpp"
+#include "shell/calendar.hpp"
 
-namespace vm::cmp {
+namespace vm {
 
 namespace {
 
@@ -26,17 +26,17 @@ long long daysFromCivil(long long y, long long m, long long d) {
 
 }  // namespace
 
-bool validDateTime(const DateTime& d) {
+bool validDateTime(const CalendarTime& d) {
   if (d.month < 1 || d.month > 12) return false;
   if (d.day < 1 || d.day > daysInMonth(d.year, d.month)) return false;
   return d.hour >= 0 && d.hour <= 23 && d.minute >= 0 && d.minute <= 59 && d.second >= 0 && d.second <= 59;
 }
 
-Seconds toSeconds(const DateTime& d) {
+Seconds toSeconds(const CalendarTime& d) {
   return daysFromCivil(d.year, d.month, d.day) * 86400 + d.hour * 3600LL + d.minute * 60LL + d.second;
 }
 
-DateTime fromSeconds(Seconds s) {
+CalendarTime fromSeconds(Seconds s) {
   long long days = s >= 0 ? s / 86400 : -((-s + 86399) / 86400);
   long long rest = s - days * 86400;
   days += 719468;
@@ -47,7 +47,7 @@ DateTime fromSeconds(Seconds s) {
   const long long mp = (5 * doy + 2) / 153;
   const long long d = doy - (153 * mp + 2) / 5 + 1;
   const long long m = mp < 10 ? mp + 3 : mp - 9;
-  DateTime out;
+  CalendarTime out;
   out.year = static_cast<int>(yoe + era * 400 + (m <= 2));
   out.month = static_cast<int>(m);
   out.day = static_cast<int>(d);
@@ -58,11 +58,11 @@ DateTime fromSeconds(Seconds s) {
 }
 
 std::string formatTime(Seconds s) {
-  const DateTime d = fromSeconds(s);
+  const CalendarTime d = fromSeconds(s);
   char buf[64];
   std::snprintf(buf, sizeof buf, "%04d-%02d-%02d %02d:%02d:%02d", d.year, d.month, d.day, d.hour, d.minute,
                 d.second);
   return buf;
 }
 
-}  // namespace vm::cmp
+}  // namespace vm
